@@ -4,6 +4,8 @@
 // draws plain parts of its own; a skin draws them from its images. The window asks its look for every
 // one of these and draws nothing of the kind itself.
 
+#include <memory>
+
 #include <QIcon>
 #include <QMargins>
 #include <QPainter>
@@ -34,4 +36,13 @@ public:
     virtual void paintNonClient(QPainter& painter, const NonClientState& state) const = 0;
     // The client area's background (window coordinates of the client rectangle).
     virtual void paintClientBackground(QPainter& painter, const QRect& clientRect) const = 0;
+};
+
+// A window that draws its own frame and lets another part choose the look it draws with.
+class FrameLookHost {
+public:
+    virtual ~FrameLookHost() = default;
+    // nullptr puts the standard look back. The window keeps its client area size and resizes its
+    // frame around it.
+    virtual void setFrameLook(std::shared_ptr<const FrameLook> look) = 0;
 };
