@@ -4,6 +4,7 @@
 
 #include <cfenv>
 #include <cfloat>
+#include <cstdint>
 
 namespace ledger {
 
@@ -22,7 +23,10 @@ public:
     FloatEnvironmentGuard& operator=(const FloatEnvironmentGuard&) = delete;
 
 private:
-    std::fenv_t saved_;
+    std::uint16_t x87_control_;
+    std::uint16_t x87_flags_;
+    unsigned mxcsr_;
+    std::fenv_t saved_;  // only when the caller had x87 flags raised
 };
 
 // Keeps the compiler from moving the computation of a value past this point (for instance past the

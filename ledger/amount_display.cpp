@@ -1,0 +1,118 @@
+#include <algorithm>
+#include "ledger/amount_display.h"
+
+#include <cmath>
+
+namespace ledger {
+
+namespace {
+
+constexpr int kGeneralPrecision = 15;
+constexpr int kFixedPrecision = 8;
+constexpr int kFixedDecimals = 2;
+
+// "INF", "-INF" or "NAN" for a value that is not finite; empty otherwise.
+bool write_non_finite(Extended value, std::string& out) {
+    if (std::isnan(value)) {
+        out = "NAN";
+        return true;
+    }
+    if (std::isinf(value)) {
+        out = value < 0 ? "-INF" : "INF";
+        return true;
+    }
+    return false;
+}
+
+void append_digits_from(std::string& out, const std::string& digits, std::size_t from) {
+    if (from < digits.size()) out.append(digits, from, std::string::npos);
+}
+
+// Plain notation for -3 <= E <= precision, scientific notation otherwise.
+void lay_out_general(const DigitForm& form, int precision, char separator, std::string& out) {
+    if (form.negative) out += '-';
+    const int e = form.exponent;
+    const std::string& digits = form.digits;
+    const int count = static_cast<int>(digits.size());
+    if (e >= -3 && e <= precision) {
+        if (e <= 0) {
+            out += '0';
+            if (count > 0) {
+                out += separator;
+                out.append(static_cast<std::size_t>(-e), '0');
+                out += digits;
+            }
+        } else {
+            out.append(digits, 0, static_cast<std::size_t>(std::min(e, count)));
+            if (e > count) out.append(static_cast<std::size_t>(e - count), '0');
+            if (count > e) {
+                out += separator;
+                append_digits_from(out, digits, static_cast<std::size_t>(e));
+            }
+        }
+        return;
+    }
+    out += digits.empty() ? '0' : digits.front();
+    if (count > 1) {
+        out += separator;
+        append_digits_from(out, digits, 1);
+    }
+    out += 'E';
+    const int shown = e - 1;
+    if (shown < 0) out += '-';
+    out += std::to_string(shown < 0 ? -shown : shown);
+}
+
+}  // namespace
+
+std::string general_format_unguarded(Extended value, char separator) {
+    std::string out;
+    if (write_non_finite(value, out)) return out;
+    if (value == 0) return "0";
+    lay_out_general(digit_form(value, kGeneralPrecision, std::nullopt), kGeneralPrecision, separator, out);
+    return out;
+}
+
+std::string fixed_format_unguarded(Extended value, char separator) {
+    std::string out;
+    if (write_non_finite(value, out)) return out;
+    const DigitForm form = digit_form(value, kFixedPrecision, kFixedDecimals);
+    if (form.exponent > kFixedPrecision) {
+        lay_out_general(form, kFixedPrecision, separator, out);
+        return out;
+    }
+    const int e = form.exponent;
+    const std::string& digits = form.digits;
+    const int count = static_cast<int>(digits.size());
+    if (form.negative) out += '-';
+    if (e <= 0) {
+        out += '0';
+    } else {
+        out.append(digits, 0, static_cast<std::size_t>(std::min(e, count)));
+        if (e > count) out.append(static_cast<std::size_t>(e - count), '0');
+    }
+    out += separator;
+    // Exactly two decimals: the digits after the integer part, with leading zeros for E < 0.
+    int written = 0;
+    if (e < 0) {
+        const int zeros = std::min(-e, kFixedDecimals);
+        out.append(static_cast<std::size_t>(zeros), '0');
+        written = zeros;
+    }
+    for (int i = std::max(e, 0); written < kFixedDecimals; ++i, ++written) {
+        out += i < count ? digits[static_cast<std::size_t>(i)] : '0';
+    }
+    return out;
+}
+
+std::string general_format(Extended value, char separator) {
+    FloatEnvironmentGuard guard;
+    return general_format_unguarded(value, separator);
+}
+
+std::string fixed_format(Extended value, char separator) {
+    FloatEnvironmentGuard guard;
+    return fixed_format_unguarded(value, separator);
+}
+
+}  // namespace ledger

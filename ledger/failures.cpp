@@ -1,0 +1,18 @@
+#include "ledger/failures.h"
+
+namespace ledger {
+
+namespace {
+std::string convert_message(std::string_view text) {
+    std::string message;
+    message.reserve(text.size() + 40);
+    message += '\'';
+    message += text;
+    message += "' is not a valid floating point value";
+    return message;
+}
+}  // namespace
+
+EConvertError::EConvertError(std::string_view text) : Exception(convert_message(text)) {}
+
+}  // namespace ledger
