@@ -1,0 +1,13 @@
+#pragma once
+// The plan as people read it: an aligned table with a header, amounts in the window's fixed format,
+// and a mark beside the first trade beyond each limit.
+
+#include <ostream>
+
+#include "plan/series_plan.h"
+
+namespace plan {
+
+void write_table(std::ostream& out, const SeriesPlan& plan);
+
+}  // namespace plan

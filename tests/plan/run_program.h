@@ -1,0 +1,20 @@
+#pragma once
+// Runs a program to its end with a given environment, and keeps what it wrote and how it ended.
+
+#include <string>
+#include <vector>
+
+namespace plan_test {
+
+struct Finished {
+    int status = -1;  // the exit status; -1 when the program did not exit normally
+    std::string out;  // standard output
+    std::string err;  // standard error
+};
+
+// `environment` replaces the caller's ("NAME=value" entries), so that nothing of the caller's locale
+// leaks into the run.
+Finished run_program(const std::string& program, const std::vector<std::string>& arguments,
+                     const std::vector<std::string>& environment);
+
+}  // namespace plan_test
