@@ -16,45 +16,55 @@ constexpr bool is_digit(char c) noexcept { return c >= '0' && c <= '9'; }
 constexpr int kExponentStop = 500;
 // Scaling down by this power of ten or more gives 0.
 constexpr std::int64_t kScaleLimit = 5120;
+// Whole numbers of up to this many significant digits stay below 2^64.
+constexpr int kExactDigits = 19;
 
-}  // namespace
+// The shape of a valid amount text.
+struct Parsed {
+    bool negative = false;
+    std::string_view mantissa;  // the digits with the separator between them, if any
+    std::int64_t k = 0;         // the decimal exponent: the exponent less the digits after the separator
+    std::uint64_t exact = 0;    // the digits as one whole number, while it has at most 19 significant digits
+    bool exact_fits = true;
+};
 
-Extended read_amount_unguarded(std::string_view text, char separator) {
+// Checks the syntax and gathers the parts; nullopt for a text that is no number.
+std::optional<Parsed> parse(std::string_view text, char separator) noexcept {
+    Parsed p;
     const std::size_t end = text.size();
     std::size_t i = 0;
-    const auto fail = [text]() { return EConvertError(text); };
-
     while (i < end && text[i] == ' ') ++i;
-
-    bool negative = false;
     if (i < end && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+        p.negative = text[i] == '-';
         ++i;
     }
 
-    // Every digit before and after the separator, as one whole number, rounded after each step.
-    Extended whole = 0;
+    const std::size_t mantissa_begin = i;
+    int significant = 0;
+    const auto take_digit = [&](char c) {
+        if (p.exact != 0 || c != '0') ++significant;
+        if (significant > kExactDigits) {
+            p.exact_fits = false;
+        } else {
+            p.exact = p.exact * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+    };
     bool has_mantissa = false;
     while (i < end && is_digit(text[i])) {
-        whole = whole * 10;
-        whole = whole + (text[i] - '0');
+        take_digit(text[i++]);
         has_mantissa = true;
-        ++i;
     }
     std::int64_t fraction_digits = 0;
     if (i < end && text[i] == separator) {
         has_mantissa = true;
         ++i;
         while (i < end && is_digit(text[i])) {
-            whole = whole * 10;
-            whole = whole + (text[i] - '0');
+            take_digit(text[i++]);
             ++fraction_digits;
-            ++i;
         }
     }
-    if (!has_mantissa) throw fail();
-    settle(whole);
-    if (std::isinf(whole)) throw fail();
+    if (!has_mantissa) return std::nullopt;
+    p.mantissa = text.substr(mantissa_begin, i - mantissa_begin);
 
     int exponent = 0;
     if (i < end && (text[i] == 'E' || text[i] == 'e')) {
@@ -64,33 +74,74 @@ Extended read_amount_unguarded(std::string_view text, char separator) {
             exponent_negative = text[i] == '-';
             ++i;
         }
-        while (i < end && is_digit(text[i]) && exponent < kExponentStop) {
-            exponent = exponent * 10 + (text[i] - '0');
-            ++i;
-        }
+        while (i < end && is_digit(text[i]) && exponent < kExponentStop) exponent = exponent * 10 + (text[i++] - '0');
         if (exponent_negative) exponent = -exponent;
     }
 
     while (i < end && text[i] == ' ') ++i;
-    if (i != end) throw fail();
+    if (i != end) return std::nullopt;
+    p.k = exponent - fraction_digits;
+    return p;
+}
 
-    const std::int64_t k = exponent - fraction_digits;
-    if (k > 0) {
-        whole = scale_up(whole, static_cast<int>(k));
-    } else if (k < 0) {
-        whole = k > -kScaleLimit ? scale_down(whole, static_cast<int>(-k)) : Extended{0};
+// The value where it needs no rounding arithmetic: nullopt otherwise. Touches no floating-point flag
+// and does not depend on the rounding mode or precision.
+std::optional<Extended> exact_value(const Parsed& p) noexcept {
+    // From 2^63 on the conversion of an unsigned integer takes an addition, which the caller's precision
+    // would round.
+    if (!p.exact_fits || p.exact >> 63) return std::nullopt;
+    if (p.exact == 0 || p.k == 0) return static_cast<Extended>(p.exact);
+    if (p.k < 0 && p.k >= -kLargestExactPowerOfTen) return divide_by_exact_power_of_ten(p.exact, static_cast<int>(-p.k));
+    return std::nullopt;
+}
+
+// The value in rounding arithmetic: every digit multiplies by 10 and adds, rounded each time, then one
+// scaling by the power of ten. Needs the guarded environment. nullopt when it overflows.
+std::optional<Extended> rounded_value(const Parsed& p, char separator) noexcept {
+    Extended whole = 0;
+    for (char c : p.mantissa) {
+        if (c == separator) continue;
+        whole = whole * 10;
+        whole = whole + (c - '0');
     }
-    if (negative) whole = -whole;
     settle(whole);
-    if (std::isinf(whole)) throw fail();
+    if (std::isinf(whole)) return std::nullopt;
+    if (p.k > 0) {
+        whole = scale_up(whole, static_cast<int>(p.k));
+    } else if (p.k < 0) {
+        whole = p.k > -kScaleLimit ? scale_down(whole, static_cast<int>(-p.k)) : Extended{0};
+    }
+    settle(whole);
+    if (std::isinf(whole)) return std::nullopt;
     return whole;
 }
 
+Extended signed_value(const Parsed& p, Extended magnitude) noexcept { return p.negative ? -magnitude : magnitude; }
+
+}  // namespace
+
+Extended read_amount_unguarded(std::string_view text, char separator) {
+    const std::optional<Parsed> parsed = parse(text, separator);
+    if (!parsed) throw EConvertError(text);
+    if (const auto value = exact_value(*parsed)) return signed_value(*parsed, *value);
+    const auto value = rounded_value(*parsed, separator);
+    if (!value) throw EConvertError(text);
+    return signed_value(*parsed, *value);
+}
+
 Extended read_amount(std::string_view text, char separator) {
-    FloatEnvironmentGuard guard;
-    Extended value = read_amount_unguarded(text, separator);
-    settle(value);
-    return value;
+    const std::optional<Parsed> parsed = parse(text, separator);
+    if (!parsed) throw EConvertError(text);
+    // Most amounts need no rounding and so no change of the floating-point environment.
+    if (const auto value = exact_value(*parsed)) return signed_value(*parsed, *value);
+    std::optional<Extended> value;
+    {
+        FloatEnvironmentGuard guard;
+        value = rounded_value(*parsed, separator);
+        if (value) settle(*value);
+    }
+    if (!value) throw EConvertError(text);
+    return signed_value(*parsed, *value);
 }
 
 }  // namespace ledger

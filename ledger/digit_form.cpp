@@ -1,6 +1,8 @@
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "ledger/amount_display.h"
 
@@ -16,7 +18,33 @@ constexpr Extended kRawFloor = 1e17L;  // ... and at or above this
 Extended scaled_whole(Extended magnitude, int exponent) noexcept {
     const int power = kRawDigits - exponent;
     const Extended scaled = power >= 0 ? scale_up(magnitude, power) : scale_down(magnitude, -power);
-    return std::nearbyint(scaled);
+    return round_to_whole(scaled);
+}
+
+// "00" .. "99".
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Nine decimal digits of n < 10^9, two at a time.
+void write_9_digits(std::uint32_t n, char* out) noexcept {
+    out[8] = static_cast<char>('0' + n % 10);
+    n /= 10;
+    for (int i = 6; i >= 0; i -= 2) {
+        std::memcpy(out + i, &kDigitPairs[2 * (n % 100)], 2);
+        n /= 100;
+    }
+}
+
+// The 18 decimal digits of n < 10^18, leading zeros included.
+void write_18_digits(std::uint64_t n, char* out) noexcept {
+    write_9_digits(static_cast<std::uint32_t>(n / 1000000000u), out);
+    write_9_digits(static_cast<std::uint32_t>(n % 1000000000u), out + 9);
 }
 
 }  // namespace
@@ -26,7 +54,7 @@ DigitForm digit_form(Extended value, int precision, std::optional<int> decimals)
     if (!std::isnormal(value)) return form;  // zero, and values too small to be normal
 
     const Extended magnitude = std::fabs(value);
-    const int e2 = std::ilogb(magnitude);
+    const int e2 = binary_exponent(magnitude);
     // floor(e2 x log10(2)) + 1; the shift of a negative number rounds towards minus infinity.
     int exponent = ((e2 * 19728) >> 16) + 1;
 
@@ -40,14 +68,10 @@ DigitForm digit_form(Extended value, int precision, std::optional<int> decimals)
         whole = whole / 10;
         exponent += 1;
     }
-    whole = std::nearbyint(whole);
+    whole = round_to_whole(whole);
 
     char raw[kRawDigits];
-    auto number = static_cast<std::uint64_t>(whole);
-    for (int i = kRawDigits - 1; i >= 0; --i) {
-        raw[i] = static_cast<char>('0' + number % 10);
-        number /= 10;
-    }
+    write_18_digits(static_cast<std::uint64_t>(whole), raw);
 
     int kept = decimals ? exponent + *decimals : kRawDigits;
     if (kept < 0) return form;

@@ -98,6 +98,8 @@ TEST_F(CallerEnvironment, does_not_change_the_results) {
     // Upward rounding and 53-bit precision in the caller would change these digits if they leaked in.
     EXPECT_EQ(ledger::general_format(ledger::read_amount("3.0526315789473686", '.'), '.'), "3.05263157894737");
     EXPECT_EQ(ledger::fixed_format(2.675, '.'), "2.67");
+    EXPECT_EQ(ledger::read_amount("9999999999999999999", '.'), 9999999999999999999.0L);
+    EXPECT_EQ(ledger::general_format(ledger::read_amount("9999999999999999999", '.'), '.'), "1E19");
     ledger::Series s;
     std::string shown;
     for (int i = 0; i < 26; ++i) s.loss_step("1", "95", '.', [&](std::string_view t) { shown = t; });
