@@ -10,8 +10,12 @@ namespace ledger {
 
 class Exception : public std::runtime_error {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
-    std::string message() const { return what(); }
+    explicit Exception(const std::string& message) : std::runtime_error(message), message_(message) {}
+    // The whole message, also where the text it quotes holds a NUL character (what() stops there).
+    const std::string& message() const noexcept { return message_; }
+
+private:
+    std::string message_;
 };
 
 // A text that is no number: "'<text>' is not a valid floating point value", the text exactly as handed in.

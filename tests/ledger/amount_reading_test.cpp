@@ -98,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, RefusesAText, testing::Values(
     Invalid{"1E3.5", '.'},
     Invalid{"-", '.'},
     Invalid{"+", '.'},
-    Invalid{"$5", '.'}
+    Invalid{"$5", '.'},
+    Invalid{std::string("1\0" "5", 3), '.'}  // the message keeps what stands after a NUL
 ));
 
 std::string digits(std::size_t count, char first = '1') {
