@@ -1,0 +1,12 @@
+#pragma once
+// The skins carried inside the program.
+
+#include "shell/skin/skin_settings.h"
+
+namespace kestrun::skin {
+
+// "autumnsky (internal)": the package embedded in the program at build time; it is never read
+// from disk.
+TStoredSkin carried_autumnsky();
+
+}  // namespace kestrun::skin

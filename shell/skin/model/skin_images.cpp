@@ -1,0 +1,36 @@
+#include "shell/skin/model/skin_images.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageReader>
+
+namespace kestrun::skin {
+
+QImage decode_image(std::span<const std::uint8_t> bytes, std::string& error)
+{
+    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                                    static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(false);
+    const QByteArray format = reader.format();
+    if (format != "bmp" && format != "png") {
+        error = "is no BMP or PNG image";
+        return {};
+    }
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > kMaxImageSide || size.height() > kMaxImageSide) {
+        error = "has an unusable size";
+        return {};
+    }
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) {
+        error = "cannot be read: " + reader.errorString().toStdString();
+        return {};
+    }
+    return image;
+}
+
+}  // namespace kestrun::skin

@@ -1,0 +1,17 @@
+#include "shell/skin/skin_error_box.h"
+
+#include <QMessageBox>
+#include <QtDebug>
+
+namespace kestrun::skin {
+
+void show_skin_error(const QString& message)
+{
+    qWarning("kestrun: the skin could not be loaded (%s); the window shows in its standard look",
+             qPrintable(message));
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), message, QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("skinErrorBox"));
+    box.exec();
+}
+
+}  // namespace kestrun::skin
