@@ -1,0 +1,82 @@
+#include "shell/application.h"
+
+#include <cstdlib>
+#include <memory>
+
+#include <QStyleFactory>
+
+#include "ledger/failures.h"
+#include "ledger/series.h"
+#include "shell/decimal_point.h"
+#include "shell/error_display.h"
+#include "shell/fonts.h"
+#include "shell/icons.h"
+#include "shell/main_window.h"
+#include "shell/startup_failure.h"
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const ledger::Exception& failure) {
+        shell::showFailure(QString::fromLatin1(failure.message()));
+    } catch (const std::exception& failure) {
+        shell::showFailure(QString::fromLocal8Bit(failure.what()));
+    }
+    return true;
+}
+
+bool TApplication::event(QEvent* event) {
+    if (event->type() == QEvent::LocaleChange) shell::readDecimalSeparator();
+    return QApplication::event(event);
+}
+
+namespace shell {
+
+namespace {
+
+bool isSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+// The address of the code that caught a start-up failure, for the box that tells of it.
+[[gnu::noinline]] const void* catchingCode() { return __builtin_return_address(0); }
+
+}  // namespace
+
+bool hasDisplay() { return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"); }
+
+void setUpApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("kestrun"));
+    QGuiApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationTitle));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kestrun"));
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(style);
+    else
+        qWarning("kestrun: the Fusion style is missing; the window keeps the platform's style");
+    registerWindowFonts();
+    QApplication::setWindowIcon(mainIcon());
+}
+
+int run(int& argc, char** argv, const std::function<void(TForm1&)>& beforeLoop) {
+    std::unique_ptr<TApplication> application;
+    std::unique_ptr<TForm1> window;
+    try {
+        readDecimalSeparator();
+        application = std::make_unique<TApplication>(argc, argv);
+        setUpApplication();
+        window = std::make_unique<TForm1>();
+        formSeries().start();
+        if (beforeLoop) beforeLoop(*window);
+    } catch (...) {
+        const FailureDescription failure = describeCurrentException();
+        showStartupFailure(startupFailureText(failure.className, locate(catchingCode()), failure.message));
+        return 1;
+    }
+    window->show();
+    return application->exec();
+}
+
+}  // namespace shell

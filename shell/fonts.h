@@ -1,0 +1,19 @@
+#pragma once
+// The window's faces: "MS Sans Serif" and "Tahoma", taken from Debian's fonts-wine where it is
+// installed. Sizes are character heights in pixels.
+
+#include <QFont>
+
+namespace shell {
+
+// Registers the faces with the application; call once after the application object exists.
+// A missing face is reported with a warning and stood in for by a DejaVu face.
+void registerWindowFonts();
+
+QFont msSansSerif(int pixels, bool bold = false);
+QFont tahoma(int pixels, bool bold = false);
+
+// "MS Sans Serif", 11 pixels, regular: the group boxes and both edit fields.
+inline QFont windowFont() { return msSansSerif(11); }
+
+}  // namespace shell

@@ -1,0 +1,39 @@
+// Saves a picture of an X window, as the X server has it, to a PNG file:
+//   kestrun_x_grab WINDOW_ID FILE.png [X Y W H]
+// With a rectangle (window coordinates) it also prints how many of its pixels are dark, such as text.
+
+#include <cstdio>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+
+int main(int argc, char** argv) {
+    if (argc != 3 && argc != 7) {
+        std::fprintf(stderr, "usage: kestrun_x_grab WINDOW_ID FILE.png [X Y W H]\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication app(argc, argv);
+    bool ok = false;
+    const WId window = QString::fromLatin1(argv[1]).toULongLong(&ok, 0);
+    if (!ok) {
+        std::fprintf(stderr, "kestrun_x_grab: %s is no window id\n", argv[1]);
+        return 2;
+    }
+    const QImage image = QGuiApplication::primaryScreen()->grabWindow(window).toImage();
+    if (image.isNull() || !image.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+        std::fprintf(stderr, "kestrun_x_grab: cannot grab window %s into %s\n", argv[1], argv[2]);
+        return 1;
+    }
+    if (argc == 7) {
+        const QRect area(atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atoi(argv[6]));
+        int dark = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image.rect().contains(x, y) && qGray(image.pixel(x, y)) < 96) ++dark;
+        std::printf("%d\n", dark);
+    }
+    return 0;
+}
