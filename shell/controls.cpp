@@ -1,5 +1,7 @@
 #include "shell/controls.h"
 
+#include <limits>
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -14,7 +16,8 @@ TLabel::TLabel(QWidget* parent) : QLabel(parent) {
     setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
-TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {}
+// No length limit of its own: the text may grow as long as the user makes it.
+TEdit::TEdit(QWidget* parent) : QLineEdit(parent) { setMaxLength(std::numeric_limits<int>::max()); }
 
 void TEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);

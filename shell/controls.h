@@ -23,7 +23,7 @@ public:
     explicit TLabel(QWidget* parent = nullptr);
 };
 
-// A single-line edit: taking the focus by the keyboard selects its whole text.
+// A single-line edit without a length limit: taking the focus by the keyboard selects its whole text.
 class TEdit : public QLineEdit {
     Q_OBJECT
 public:

@@ -279,6 +279,14 @@ private slots:
         QTEST(seen, "changes");
     }
 
+    void the_first_trade_field_takes_a_text_of_any_length() {
+        const QString digits(40000, u'7');
+        QApplication::clipboard()->setText(digits);
+        form->trade->selectAll();
+        pressKeys("{Paste}");
+        QCOMPARE(form->trade->text(), digits);
+    }
+
     void a_pasted_text_is_filtered_as_a_whole() {
         QApplication::clipboard()->setText("1 000");
         form->trade->selectAll();
