@@ -13,13 +13,16 @@ QImage decode_image(std::span<const std::uint8_t> bytes, std::string& error)
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(false);
-    const QByteArray format = reader.format();
-    if (format != "bmp" && format != "png") {
+    // The format is told by the file's first bytes, so that no other image reader is asked.
+    static constexpr char kPng[] = "\x89PNG\r\n\x1a\n";
+    const char* format = data.startsWith("BM") ? "bmp" : data.startsWith(QByteArray(kPng, 8)) ? "png" : nullptr;
+    if (!format) {
         error = "is no BMP or PNG image";
         return {};
     }
+    QImageReader reader(&buffer, format);
+    reader.setAutoTransform(false);
+    reader.setDecideFormatFromContent(false);
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > kMaxImageSide || size.height() > kMaxImageSide) {
         error = "has an unusable size";

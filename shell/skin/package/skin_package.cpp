@@ -1,6 +1,7 @@
 #include "shell/skin/package/skin_package.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kestrun::skin {
 
@@ -19,6 +20,11 @@ const PackageMember* find_member(const std::vector<PackageMember>& members, cons
         }
     }
     return nullptr;
+}
+
+PackageMember* find_member(std::vector<PackageMember>& members, const std::string& upperName)
+{
+    return const_cast<PackageMember*>(find_member(std::as_const(members), upperName));
 }
 
 }  // namespace kestrun::skin

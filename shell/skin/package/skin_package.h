@@ -47,5 +47,6 @@ std::string upper_ascii(std::string text);
 
 // The member whose name, turned into capitals, equals upperName; nullptr if there is none.
 const PackageMember* find_member(const std::vector<PackageMember>& members, const std::string& upperName);
+PackageMember* find_member(std::vector<PackageMember>& members, const std::string& upperName);
 
 }  // namespace kestrun::skin
