@@ -95,19 +95,12 @@ std::shared_ptr<const Skin> Skin::fromPackage(std::span<const std::uint8_t> byte
         throw SkinError("Skin package has no member \"Options.dat\"");
     }
     SkinDescription description = SkinDescription::parse(as_text(options->content));
-    // The images' bytes move out of the members; only a member that two names find is copied.
+    // The images' bytes move out of the members. Names are distinct and a member is found only by
+    // the capitals of its own name, so no member is found twice.
     ImageBytes images;
-    std::map<const PackageMember*, std::string> taken;
     for (const std::string& name : description.imageNames()) {
-        PackageMember* member = find_member(members, name);
-        if (!member) {
-            continue;
-        }
-        if (const auto first = taken.find(member); first != taken.end()) {
-            images[name] = images[first->second];
-        } else {
+        if (PackageMember* member = find_member(members, name)) {
             images[name] = std::move(member->content);
-            taken.emplace(member, name);
         }
     }
     return std::shared_ptr<const Skin>(new Skin(std::move(description), std::move(images)));
