@@ -113,6 +113,39 @@ TEST_F(SkinnedWindow, draws_its_close_button_from_the_close_alone_image)
     EXPECT_EQ(differences(button.topLeft(), strip.topLeft(), button.size()), 0);
 }
 
+TEST_F(SkinnedWindow, draws_each_close_button_look_and_the_inactive_title_from_their_images)
+{
+    const QRect strip = source("GLOBALINFO", "BICLOSEALONE");
+    const struct {
+        bool active;
+        CloseButtonState button;
+        int look;  // which of the strip's three looks: normal, hot, pressed
+        const char* title;
+    } rows[] = {
+        {true, CloseButtonState::Normal, 0, "ACTIVE"},
+        {true, CloseButtonState::Hot, 1, "ACTIVE"},
+        {true, CloseButtonState::Pressed, 2, "ACTIVE"},
+        {false, CloseButtonState::Hot, 0, "INACTIVE"},
+    };
+    for (const auto& row : rows) {
+        NonClientState state;
+        state.windowSize = form_->size();
+        state.caption = QStringLiteral("Ombrelt");
+        state.active = row.active;
+        state.closeButton = row.button;
+        QImage drawn(state.windowSize, QImage::Format_RGB32);
+        QPainter painter(&drawn);
+        form_->look()->paintNonClient(painter, state);
+        painter.end();
+        grab_ = drawn;
+        const QRect button = form_->look()->closeButtonRect(state.windowSize);
+        const int side = strip.width() / 3;
+        EXPECT_EQ(differences(button.topLeft(), strip.topLeft() + QPoint(row.look * side, 0), button.size()), 0)
+            << row.look;
+        EXPECT_EQ(differences({4, 4}, source("FORMTITLE", row.title).topLeft(), QSize(4, 22)), 0) << row.title;
+    }
+}
+
 TEST_F(SkinnedWindow, paints_its_background_from_the_sky_image)
 {
     // The sky is wider and taller than the client area: centred across, resting on its bottom edge.
