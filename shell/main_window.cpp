@@ -9,6 +9,7 @@
 #include "ledger/series.h"
 #include "shell/fonts.h"
 #include "shell/icons.h"
+#include "shell/skin/carried_skins.h"
 
 namespace {
 
@@ -47,12 +48,25 @@ TButton* makeButton(QWidget* parent, const char* name, QRect geometry, const cha
     return button;
 }
 
+// The skin manager's settings as the window stores them. The skin directory is left to the platform's
+// default; the provider's settings are its defaults.
+TSkinManagerSettings skinManagerDescription() {
+    TSkinManagerSettings settings;
+    settings.ExtendedBorders = true;
+    settings.InternalSkins = {kestrun::skin::carried_autumnsky()};
+    settings.MenuSupport.IcoLineSkin = QStringLiteral("ICOLINE");
+    settings.SkinName = QStringLiteral("autumnsky");
+    settings.SkinInfo = QStringLiteral("7.61");
+    return settings;
+}
+
 }  // namespace
 
 ledger::Series& formSeries() { return series; }
 
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      SkinManager1(skinManagerDescription()),
       caption_(QStringLiteral("Ombrelt")),
       ownIcon_(shell::windowOwnIcon()) {
     setObjectName(QStringLiteral("Form1"));
@@ -121,7 +135,8 @@ void TForm1::createControls() {
     pers->raise();
 }
 
-void TForm1::loaded() {}
+// The whole description has been read: the skin manager makes its skin active on the window.
+void TForm1::loaded() { SkinProvider1.formLoaded(*this, *this); }
 
 void TForm1::Button1Click() {
     series.reset_step(latin1(trade->text()), pers->payoutText(), ledger::decimal_separator(), showIn(iResult));

@@ -11,6 +11,8 @@
 #include "shell/controls.h"
 #include "shell/frame_look.h"
 #include "shell/mask_edit.h"
+#include "shell/skin/skin_manager.h"
+#include "shell/skin/skin_provider.h"
 
 namespace ledger {
 class Series;
@@ -34,7 +36,8 @@ public:
     TButton* Button2;
     TLabel* Label3;
     TLabel* iResult;
-
+    TSkinManager SkinManager1;
+    TSkinProvider SkinProvider1;
     TMaskEdit* pers;
 
     // What the window's own title bar shows ("Ombrelt"); the window system is told the application's

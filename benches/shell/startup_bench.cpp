@@ -4,8 +4,9 @@
 //
 //   kestrun_startup_bench [--iterations N]
 //
-// Each iteration starts this program twice more: once as the real program (its whole start-up, the
-// window with its fonts, icons and frame look) and once as the bare window. A child prints the time of
+// Each iteration starts this program three more times: once as the real program (its whole start-up,
+// the window with its fonts, icons, frame look and skin), once as a bare window with the same widgets,
+// faces, style and icon, and once as the same bare window left at Qt's defaults. A child prints the time of
 // its first painted frame; the parent takes the time before it starts the child and the child's peak
 // resident memory after it ends. Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
@@ -27,9 +28,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTimer>
 
 #include "shell/application.h"
+#include "shell/fonts.h"
+#include "shell/icons.h"
 #include "shell/main_window.h"
 
 extern char** environ;
@@ -70,23 +75,36 @@ int runProgram(int argc, char** argv) {
     return shell::run(argc, argv, [&](TForm1& window) { probe = std::make_unique<FirstPaint>(&window); });
 }
 
-int runBare(int argc, char** argv) {
+// The same widgets with the same texts. "dressed" gives them what the program gives them besides its
+// frame and skin: the window's faces, the Fusion style and the program's icon; "plain" leaves Qt's
+// defaults.
+int runBare(int argc, char** argv, bool dressed) {
     QApplication app(argc, argv);
+    if (dressed) {
+        shell::registerWindowFonts();
+        if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
+        QApplication::setWindowIcon(shell::mainIcon());
+    }
+    const auto font = [dressed](QWidget* widget, const QFont& f) {
+        if (dressed) widget->setFont(f);
+        return widget;
+    };
     QWidget window;
+    font(&window, shell::windowFont());
     window.setFixedSize(194, 195);
     auto* box1 = new QGroupBox(&window);
     box1->setGeometry(4, 8, 185, 66);
-    (new QLabel("First Trade  $", box1))->setGeometry(8, 16, 89, 17);
-    (new QLabel("Payout %", box1))->setGeometry(8, 40, 62, 14);
+    font(new QLabel("First Trade  $", box1), shell::tahoma(12, true))->setGeometry(8, 16, 89, 17);
+    font(new QLabel("Payout %", box1), shell::tahoma(12, true))->setGeometry(8, 40, 62, 14);
     (new QLineEdit("1", box1))->setGeometry(96, 12, 81, 21);
     auto* box2 = new QGroupBox(&window);
     box2->setGeometry(4, 78, 185, 49);
-    (new QLabel("Next Trade $ ", box2))->setGeometry(8, 16, 86, 16);
-    (new QLabel(box2))->setGeometry(96, 16, 81, 25);
+    font(new QLabel("Next Trade $ ", box2), shell::tahoma(13, true))->setGeometry(8, 16, 86, 16);
+    font(new QLabel(box2), shell::tahoma(15))->setGeometry(96, 16, 81, 25);
     auto* box3 = new QGroupBox(&window);
     box3->setGeometry(4, 130, 185, 60);
-    (new QPushButton("Win/Reset", box3))->setGeometry(8, 16, 81, 33);
-    (new QPushButton("Lost", box3))->setGeometry(96, 16, 81, 33);
+    font(new QPushButton("Win/Reset", box3), shell::msSansSerif(13, true))->setGeometry(8, 16, 81, 33);
+    font(new QPushButton("Lost", box3), shell::msSansSerif(13, true))->setGeometry(96, 16, 81, 33);
     (new QLineEdit("95", &window))->setGeometry(100, 45, 80, 21);
     FirstPaint probe(&window);
     window.show();
@@ -139,31 +157,37 @@ T median(std::vector<T> values) {
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--child") == 0) {
         int childArgc = 1;
-        return std::strcmp(argv[2], "bare") == 0 ? runBare(childArgc, argv) : runProgram(childArgc, argv);
+        if (std::strcmp(argv[2], "kestrun") == 0) return runProgram(childArgc, argv);
+        return runBare(childArgc, argv, std::strcmp(argv[2], "dressed") == 0);
     }
     int iterations = 10;
     if (argc == 3 && std::strcmp(argv[1], "--iterations") == 0) iterations = std::max(1, std::atoi(argv[2]));
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
-    std::vector<double> programTimes, bareTimes;
-    std::vector<long> programRss, bareRss;
+    const char* const modes[] = {"kestrun", "dressed", "plain"};
+    const char* const labels[] = {"kestrun", "bare Qt, same faces and icon", "bare Qt, Qt's defaults"};
+    std::vector<double> times[3];
+    std::vector<long> rss[3];
     for (int i = 0; i < iterations; ++i) {
-        Sample program, bare;
-        if (!runChild(argv[0], "kestrun", program) || !runChild(argv[0], "bare", bare)) {
-            std::fprintf(stderr, "startup bench: a child did not paint and end normally\n");
-            return 1;
+        for (int m = 0; m < 3; ++m) {
+            Sample sample;
+            if (!runChild(argv[0], modes[m], sample)) {
+                std::fprintf(stderr, "startup bench: a child (%s) did not paint and end normally\n", modes[m]);
+                return 1;
+            }
+            times[m].push_back(sample.seconds);
+            rss[m].push_back(sample.maxRssKb);
         }
-        programTimes.push_back(program.seconds);
-        bareTimes.push_back(bare.seconds);
-        programRss.push_back(program.maxRssKb);
-        bareRss.push_back(bare.maxRssKb);
     }
-    const double pt = median(programTimes), bt = median(bareTimes);
-    const long pm = median(programRss), bm = median(bareRss);
     std::printf("platform %s, %d iterations, medians\n", std::getenv("QT_QPA_PLATFORM"), iterations);
-    std::printf("%-12s %10s %12s\n", "window", "to paint", "peak RSS");
-    std::printf("%-12s %8.1f ms %9ld KiB\n", "kestrun", pt * 1e3, pm);
-    std::printf("%-12s %8.1f ms %9ld KiB\n", "bare Qt", bt * 1e3, bm);
-    std::printf("%-12s %10.2fx %11.2fx\n", "ratio", pt / bt, static_cast<double>(pm) / bm);
+    std::printf("%-30s %10s %12s %12s %12s\n", "window", "to paint", "peak RSS", "time ratio", "extra RSS");
+    const double program_time = median(times[0]);
+    const long program_rss = median(rss[0]);
+    for (int m = 0; m < 3; ++m) {
+        const double t = median(times[m]);
+        const long r = median(rss[m]);
+        std::printf("%-30s %8.1f ms %9ld KiB %11.2fx %8ld KiB\n", labels[m], t * 1e3, r, program_time / t,
+                    program_rss - r);
+    }
     return 0;
 }

@@ -53,9 +53,9 @@ wait_for xdotool search --name '^Tessaro$' || fail "no window titled Tessaro: $(
 window=$(xdotool search --name '^Tessaro$' | head -n1)
 [ "$(xdotool getwindowname "$window")" = "Tessaro" ] || fail "the window system does not read Tessaro"
 
-# The standard look: a frame of 3 pixels on every side and a title bar of 19 below the top frame.
-frame=3
-title=19
+# The carried skin's frame: 4 pixels on every side and a title bar of 22 below the top frame.
+frame=4
+title=22
 eval "$(xdotool getwindowgeometry --shell "$window")"
 client_width=$((WIDTH - 2 * frame))
 client_height=$((HEIGHT - 2 * frame - title))
@@ -64,9 +64,9 @@ client_height=$((HEIGHT - 2 * frame - title))
 # Window coordinates of a point given in the client area.
 at() { echo "$((frame + $1)) $((frame + title + $2))"; }
 click() { xdotool mousemove --window "$window" $(at "$1" "$2") click 1; }
-dark_pixels_of_result() { "$grab" "$window" "$1" $(at 100 94) 81 25; }
+ink_of_result() { "$grab" "$window" "$1" $(at 100 94) 81 25; }
 
-[ "$(dark_pixels_of_result "$out/before.png")" -eq 0 ] || fail "the result label is not empty at start"
+[ "$(ink_of_result "$out/before.png")" -eq 0 ] || fail "the result label is not empty at start"
 
 # First Trade: click to the right of "1", replace it by 10. Payout: click on its first digit, type 80.
 click 170 30
@@ -76,7 +76,7 @@ click 104 55
 xdotool type --delay 50 80
 # "Lost": 1 x 10 + 0 / 0.8 shows 10.00.
 click 140 162
-result_shown() { [ "$(dark_pixels_of_result "$out/kestrun.png")" -gt 0 ]; }
+result_shown() { [ "$(ink_of_result "$out/kestrun.png")" -gt 0 ]; }
 wait_for result_shown || fail "no result shown after Lost"
 echo "end-to-end: picture of the window in $out/kestrun.png"
 

@@ -1,8 +1,11 @@
 // Saves a picture of an X window, as the X server has it, to a PNG file:
 //   kestrun_x_grab WINDOW_ID FILE.png [X Y W H]
-// With a rectangle (window coordinates) it also prints how many of its pixels are dark, such as text.
+// With a rectangle (window coordinates) it also prints how many of its pixels are ink (text).
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <vector>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -29,11 +32,21 @@ int main(int argc, char** argv) {
     }
     if (argc == 7) {
         const QRect area(atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atoi(argv[6]));
-        int dark = 0;
+        // Ink: pixels far from the area's median grey, so that dark text on a light face and light text
+        // on a dark skin both count.
+        std::vector<int> greys;
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
-                if (image.rect().contains(x, y) && qGray(image.pixel(x, y)) < 96) ++dark;
-        std::printf("%d\n", dark);
+                if (image.rect().contains(x, y)) greys.push_back(qGray(image.pixel(x, y)));
+        int ink = 0;
+        if (!greys.empty()) {
+            std::vector<int> sorted = greys;
+            std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+            const int median = sorted[sorted.size() / 2];
+            for (int grey : greys)
+                if (std::abs(grey - median) > 80) ++ink;
+        }
+        std::printf("%d\n", ink);
     }
     return 0;
 }
