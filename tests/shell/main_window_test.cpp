@@ -340,6 +340,20 @@ private slots:
         QCOMPARE(form->pers->accessibleName(), QString("Payout %"));
         QCOMPARE(form->iResult->accessibleDescription(), QString("Next Trade $"));
     }
+
+    void the_window_is_drawn_with_the_carried_skin() {
+        QCOMPARE(form->SkinManager1.SkinName(), QString("autumnsky (internal)"));
+        QCOMPARE(form->SkinManager1.SkinInfo(), QString("7.61"));
+        QVERIFY(form->SkinProvider1.skinned());
+        QVERIFY(dynamic_cast<const StandardFrameLook*>(&form->frameLook()) == nullptr);
+        // The buttons take the skin's style; the edits and group boxes keep the application's.
+        QVERIFY(form->Button1->style() != QApplication::style());
+        QVERIFY(form->Button2->style() == form->Button1->style());
+        QVERIFY(form->trade->style() == QApplication::style());
+        QVERIFY(form->GroupBox1->style() == QApplication::style());
+        for (TLabel* label : {form->Label1, form->Label2, form->Label3, form->iResult})
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(210, 237, 246));
+    }
 };
 
 KESTRUN_GUI_TEST_MAIN(MainWindowTest)
