@@ -90,8 +90,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        // One figure per benchmark: the single run, or the median of its repetitions.
+        for (const Run& run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type == Run::RT_Iteration || median)
+                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
     }
     void print_ratios() const {
         const auto ratio = [this](const char* a, const char* b) {
