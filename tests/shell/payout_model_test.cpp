@@ -71,6 +71,9 @@ std::u32string widen(const char* text) {
     return wide;
 }
 
+// A failing row is told by its name, not by its bytes.
+void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
+
 class PayoutFieldModel : public ::testing::TestWithParam<Row> {};
 
 TEST_P(PayoutFieldModel, ends_as_the_row_says) {
@@ -134,9 +137,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, PayoutFieldModel, ::testing::ValuesIn(kRows),
                          [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 
 struct HandOnRow {
+    const char* name;
     const char* shown;
     const char* handedOn;
 };
+
+void PrintTo(const HandOnRow& row, std::ostream* os) { *os << row.name; }
 
 class PayoutFieldHandsOn : public ::testing::TestWithParam<HandOnRow> {};
 
@@ -146,7 +152,8 @@ TEST_P(PayoutFieldHandsOn, a_blank_for_each_empty_position) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, PayoutFieldHandsOn,
-                         ::testing::Values(HandOnRow{"95", "95"}, HandOnRow{"9_", "9 "}, HandOnRow{"_5", " 5"},
-                                           HandOnRow{"__", "  "}));
+                         ::testing::Values(HandOnRow{"both_digits", "95", "95"}, HandOnRow{"second_empty", "9_", "9 "},
+                                           HandOnRow{"first_empty", "_5", " 5"}, HandOnRow{"both_empty", "__", "  "}),
+                         [](const ::testing::TestParamInfo<HandOnRow>& info) { return std::string(info.param.name); });
 
 }  // namespace

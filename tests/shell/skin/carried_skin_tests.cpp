@@ -77,8 +77,14 @@ TEST_P(CarriedMember, has_its_recorded_size_format_and_dimensions)
 }
 
 INSTANTIATE_TEST_SUITE_P(Members, CarriedMember, testing::ValuesIn(kMembers),
-                         [](const auto& info) { return std::string(info.param.format[0] ? info.param.format : "ini") +
-                                                       std::to_string(info.index); });
+                         [](const auto& info) {
+                             // "Master.bmp" is told as Master_bmp: a test name holds letters, digits and '_'.
+                             std::string name = info.param.name;
+                             for (char& c : name) {
+                                 if (c == '.') c = '_';
+                             }
+                             return name;
+                         });
 
 SkinDescription carried_description()
 {
