@@ -13,6 +13,7 @@
 #include "shell/icons.h"
 #include "shell/main_window.h"
 #include "shell/startup_failure.h"
+#include "shell/shell_log.h"
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -55,7 +56,7 @@ void setUpApplication() {
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(style);
     else
-        qWarning("kestrun: the Fusion style is missing; the window keeps the platform's style");
+        qCWarning(lcShell, "the Fusion style is missing; the window keeps the platform's style");
     registerWindowFonts();
     QApplication::setWindowIcon(mainIcon());
 }

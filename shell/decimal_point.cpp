@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ledger/amount_reading.h"
+#include "shell/shell_log.h"
 
 namespace shell {
 
@@ -14,7 +15,7 @@ char separatorOf(const QLocale& locale) {
                                      : point.toUtf8().toStdString();
     const char separator = ledger::separator_from_locale_point(bytes);
     if (bytes.size() != 1)
-        qWarning("kestrun: the locale's decimal point \"%s\" is not one character; \".\" is the separator",
+        qCWarning(lcShell, "the locale's decimal point \"%s\" is not one character; \".\" is the separator",
                  point.toUtf8().constData());
     return separator;
 }

@@ -1,4 +1,5 @@
 #include "shell/fonts.h"
+#include "shell/shell_log.h"
 
 #include <cstdlib>
 
@@ -28,12 +29,12 @@ Face tahomaFace{"Tahoma", "/usr/share/wine/fonts/tahoma.ttf", nullptr, "DejaVu S
 QString addFontFile(const char* file) {
     const QString path = QString::fromLatin1(file);
     if (!QFile::exists(path)) {
-        qWarning("kestrun: font file %s is missing (Debian package fonts-wine)", file);
+        qCWarning(lcShell, "font file %s is missing (Debian package fonts-wine)", file);
         return {};
     }
     const QStringList families = QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(path));
     if (families.isEmpty()) {
-        qWarning("kestrun: font file %s could not be loaded", file);
+        qCWarning(lcShell, "font file %s could not be loaded", file);
         return {};
     }
     return families.front();
@@ -42,12 +43,12 @@ QString addFontFile(const char* file) {
 void registerFace(Face& face) {
     face.resolved = addFontFile(face.regularFile);
     if (face.resolved.isEmpty()) {
-        qWarning("kestrun: \"%s\" stands in for \"%s\"", face.standIn, face.family);
+        qCWarning(lcShell, "\"%s\" stands in for \"%s\"", face.standIn, face.family);
         face.resolved = QString::fromLatin1(face.standIn);
         return;
     }
     if (face.boldFile && addFontFile(face.boldFile).isEmpty())
-        qWarning("kestrun: bold \"%s\" is drawn from its regular face", face.family);
+        qCWarning(lcShell, "bold \"%s\" is drawn from its regular face", face.family);
 }
 
 // The family to ask for: the registered one, or the face's own name before registration.

@@ -1,4 +1,5 @@
 #include "shell/icons.h"
+#include "shell/shell_log.h"
 
 #include <QFile>
 #include <QString>
@@ -14,7 +15,7 @@ QIcon fromResources(const char* stem, std::initializer_list<int> sizes) {
         if (QFile::exists(file))
             icon.addFile(file, QSize(size, size));
         else
-            qWarning("kestrun: the %dx%d image of the icon \"%s\" is missing from the program", size, size, stem);
+            qCWarning(lcShell, "the %dx%d image of the icon \"%s\" is missing from the program", size, size, stem);
     }
     return icon;
 }

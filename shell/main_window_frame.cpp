@@ -8,6 +8,7 @@
 
 #include "shell/main_window.h"
 #include "shell/standard_frame_look.h"
+#include "shell/shell_log.h"
 
 QRect TForm1::clientRect() const { return client_->geometry(); }
 
@@ -50,7 +51,7 @@ void TForm1::mousePressEvent(QMouseEvent* event) {
     } else if (look_->titleBarRect(size()).contains(at)) {
         if (!windowHandle() || !windowHandle()->startSystemMove()) {
             static bool told = false;
-            if (!told) qWarning("kestrun: the window manager offers no window move; the window moves itself");
+            if (!told) qCDebug(lcShell, "the window manager offers no window move; the window moves itself");
             told = true;
             dragging_ = true;
             dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();

@@ -1,4 +1,5 @@
 #include "shell/skin/carried_skins.h"
+#include "shell/skin/model/skin_log.h"
 
 #include <QResource>
 #include <QtDebug>
@@ -11,7 +12,7 @@ TStoredSkin carried_autumnsky()
     skin.Name = QStringLiteral("autumnsky (internal)");
     const QResource resource(QStringLiteral(":/kestrun/skins/autumnsky.asz"));
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) {
-        qWarning("kestrun: the carried skin package is not in the program");
+        qCCritical(lcSkin, "the carried skin package is not in the program");
         return skin;
     }
     // The embedded bytes stay where they are, for the life of the program.

@@ -1,4 +1,5 @@
 #include "shell/skin/skin_error_box.h"
+#include "shell/skin/model/skin_log.h"
 
 #include <QMessageBox>
 #include <QtDebug>
@@ -7,7 +8,7 @@ namespace kestrun::skin {
 
 void show_skin_error(const QString& message)
 {
-    qWarning("kestrun: the skin could not be loaded (%s); the window shows in its standard look",
+    qCWarning(lcSkin, "the skin could not be loaded (%s); the window shows in its standard look",
              qPrintable(message));
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), message, QMessageBox::Ok);
     box.setObjectName(QStringLiteral("skinErrorBox"));

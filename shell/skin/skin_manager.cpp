@@ -8,6 +8,7 @@
 #include "shell/skin/skin_choice.h"
 #include "shell/skin/skin_directory.h"
 #include "shell/skin/skin_error_box.h"
+#include "shell/skin/model/skin_log.h"
 
 namespace {
 
@@ -82,12 +83,14 @@ void TSkinManager::load()
             skin_ = Skin::fromPackage(bytes_of(settings_.InternalSkins[static_cast<std::size_t>(choice.carriedIndex)].Data));
             break;
         case SkinChoice::Source::None:
-            qWarning("kestrun: no skin named \"%s\" is there and none is carried; skinning is off",
+            qCWarning(lcSkin, "no skin named \"%s\" is there and none is carried; skinning is off",
                      qPrintable(settings_.SkinName));
             settings_.Active = false;
             return;
         }
         settings_.SkinName = choice.skinName;
+        qCDebug(lcSkin, "the skin \"%s\" is taken from %s", qPrintable(choice.skinName),
+                choice.source == SkinChoice::Source::Carried ? "the program" : qPrintable(choice.path));
     } catch (const SkinError& e) {
         skin_.reset();
         settings_.SkinName = previousName;
@@ -103,7 +106,7 @@ void TSkinManager::activate()
     }
     fill(settings_.MenuSupport.IcoLineSkin, QStringLiteral("ICOLINE"));
     if (settings_.HueOffset != 0 || settings_.Saturation != 0) {
-        qWarning("kestrun: HueOffset and Saturation are not applied; the skin's colours are used unchanged");
+        qCDebug(lcSkin, "HueOffset and Saturation are not applied; the skin's colours are used unchanged");
     }
 }
 

@@ -13,6 +13,7 @@
 #include "shell/skin/skin_button_style.h"
 #include "shell/skin/skin_frame_look.h"
 #include "shell/skin/skin_manager.h"
+#include "shell/skin/model/skin_log.h"
 
 using kestrun::skin::Skin;
 
@@ -26,7 +27,7 @@ void TSkinProvider::formLoaded(QWidget& form, FrameLookHost& host)
 {
     TSkinManager* manager = settings_.SkinData.SkinManager ? settings_.SkinData.SkinManager : TSkinManager::defaultManager();
     if (!manager) {
-        qWarning("kestrun: the window has no skin manager; it shows in its standard look");
+        qCWarning(lcSkin, "the window has no skin manager; it shows in its standard look");
         return;
     }
     manager->activate();
@@ -50,7 +51,7 @@ void TSkinProvider::skinControls(QWidget& form, const TSkinManager& manager)
     const TThirdPartyLists& lists = manager.settings().ThirdParty;
     for (QString TThirdPartyLists::*list : kThirdPartyLists) {
         if (list != &TThirdPartyLists::ThirdButtons && !(lists.*list).trimmed().isEmpty()) {
-            qWarning("kestrun: the skin draws only push buttons; the classes \"%s\" keep their own look",
+            qCDebug(lcSkin, "the skin draws only push buttons; the classes \"%s\" keep their own look",
                      qPrintable((lists.*list).trimmed()));
         }
     }
@@ -92,7 +93,7 @@ void TSkinProvider::addExtendedBorder(QWidget& form, const TSkinManager& manager
         return;
     }
     if (!kestrun::skin::compositing_manager_running()) {
-        qInfo("kestrun: no compositing manager runs, so the window has no extended border");
+        qCDebug(lcSkin, "no compositing manager runs, so the window has no extended border");
         return;
     }
     const QImage& image = skin->image(*d.value("GLOBALINFO", "EXBORDER"));

@@ -12,9 +12,7 @@ out=$3
 mkdir -p "$out"
 
 fail() { echo "end-to-end: $*" >&2; exit 1; }
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (tools/setup-debian installs it)"
-done
+source "$(dirname "$0")/own_xvfb.sh"
 
 # Without any display the program says so plainly instead of aborting.
 if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$kestrun" 2>"$out/no-display.txt"; then
@@ -22,29 +20,7 @@ if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$kestrun" 2>"$out/no-di
 fi
 grep -q '^kestrun: no display' "$out/no-display.txt" || fail "no plain message without a display: $(cat "$out/no-display.txt")"
 
-xvfb_pid=
-kestrun_pid=
-cleanup() {
-  [ -n "$kestrun_pid" ] && kill "$kestrun_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-
-# Waits up to ~10 s for a command to succeed.
-wait_for() {
-  for _ in $(seq 100); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-
-: >"$out/display"
-Xvfb -displayfd 5 -screen 0 640x480x24 -nolisten tcp 5>"$out/display" 2>"$out/xvfb.log" &
-xvfb_pid=$!
-wait_for test -s "$out/display" || fail "Xvfb did not start: $(cat "$out/xvfb.log")"
-export DISPLAY=":$(head -n1 "$out/display")"
-unset WAYLAND_DISPLAY
+start_xvfb "$out"
 export QT_QPA_PLATFORM=xcb
 
 "$kestrun" 2>"$out/kestrun.log" &

@@ -9,6 +9,7 @@
 #include "shell/skin/model/skin_images.h"
 #include "shell/skin/model/skin_values.h"
 #include "shell/skin/package/skin_package.h"
+#include "shell/skin/model/skin_log.h"
 
 namespace kestrun::skin {
 namespace {
@@ -43,19 +44,19 @@ Skin::Skin(SkinDescription description, ImageBytes images)
     if (const auto version = description_.value("GLOBALINFO", "VERSION")) {
         version_ = version_text(*version);
         if (version_.isEmpty()) {
-            qWarning("kestrun: the skin's version \"%s\" is no number", version->c_str());
+            qCWarning(lcSkin, "the skin's version \"%s\" is no number", version->c_str());
         }
     }
     fontColor_ = color_value(description_, "GLOBALINFO", "FONTCOLOR").value_or(QColor(Qt::black));
 
     const auto masterName = description_.value("GLOBALINFO", "MASTERBITMAP");
     if (!masterName) {
-        qWarning("kestrun: the skin names no master image; its elements are drawn in plain colours");
+        qCWarning(lcSkin, "the skin names no master image; its elements are drawn in plain colours");
         return;
     }
     const auto bytes = undecoded_.find(*masterName);
     if (bytes == undecoded_.end()) {
-        qWarning("kestrun: the skin's master image \"%s\" is missing; its elements are drawn in plain colours",
+        qCWarning(lcSkin, "the skin's master image \"%s\" is missing; its elements are drawn in plain colours",
                  masterName->c_str());
         return;
     }
@@ -80,7 +81,7 @@ const QImage& Skin::image(const std::string& nameAsWritten) const
         std::string error;
         image = decode_image(bytes->second, error);
         if (image.isNull()) {
-            qWarning("kestrun: skin image \"%s\" %s; drawn without it", nameAsWritten.c_str(), error.c_str());
+            qCWarning(lcSkin, "skin image \"%s\" %s; drawn without it", nameAsWritten.c_str(), error.c_str());
         }
         undecoded_.erase(bytes);
     }
@@ -114,7 +115,7 @@ std::shared_ptr<const Skin> Skin::fromFolder(const QString& optionsFile)
     for (const std::string& name : description.imageNames()) {
         const QString path = find_in_folder(folder, QString::fromStdString(name));
         if (path.isEmpty()) {
-            qWarning("kestrun: skin image \"%s\" is not in %s; passed over", name.c_str(),
+            qCWarning(lcSkin, "skin image \"%s\" is not in %s; passed over", name.c_str(),
                      qPrintable(QDir::toNativeSeparators(folder.path())));
             continue;
         }

@@ -1,0 +1,3 @@
+#include "shell/shell_log.h"
+
+Q_LOGGING_CATEGORY(lcShell, "kestrun.shell", QtInfoMsg)

@@ -1,0 +1,33 @@
+# Sourced by the tests that run the program in an X server of their own. The sourcing script defines
+# fail MESSAGE and may set kestrun_pid; both the program and the X server end with the script.
+#   wait_for COMMAND...    waits up to ~10 s for COMMAND to succeed
+#   start_xvfb FOLDER      starts Xvfb on a free display (-displayfd) and exports DISPLAY
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (tools/setup-debian installs it)"
+done
+
+xvfb_pid=
+kestrun_pid=
+cleanup() {
+  [ -n "$kestrun_pid" ] && kill "$kestrun_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+wait_for() {
+  for _ in $(seq 100); do
+    if "$@" >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+start_xvfb() {
+  local out=$1
+  : >"$out/display"
+  Xvfb -displayfd 5 -screen 0 640x480x24 -nolisten tcp 5>"$out/display" 2>"$out/xvfb.log" &
+  xvfb_pid=$!
+  wait_for test -s "$out/display" || fail "Xvfb did not start: $(cat "$out/xvfb.log")"
+  export DISPLAY=":$(head -n1 "$out/display")"
+  unset WAYLAND_DISPLAY
+}
