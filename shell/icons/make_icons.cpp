@@ -1,5 +1,6 @@
-// Draws the program's two icons and writes them as PNG files into the folder given as the argument:
+// Draws the program's two icons and writes them into the folder given as the argument:
 //   kestrun-16/32/48/256.png  the main icon: a kestrel flying over a rising stair of three stakes
+//   kestrun.svg               the same drawing, scalable, for the desktop's icon theme
 //   window-16/32.png          the window's own icon: an autumn sun with a rising stair cut into it
 // Both are drawn on a 16-unit grid so that their edges fall on whole pixels at 16 and 32 pixels.
 
@@ -12,6 +13,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 
 namespace {
 
@@ -107,6 +109,27 @@ bool write(const QString& folder, const QString& name, int size, void (*paint)(Q
     return true;
 }
 
+// The drawing is made on a 16-unit grid; the scalable icon keeps that grid as its view box.
+bool writeScalable(const QString& folder, const QString& name, const QString& title, void (*paint)(QPainter&, int)) {
+    const QString file = QDir(folder).filePath(name + QStringLiteral(".svg"));
+    QSvgGenerator svg;
+    svg.setFileName(file);
+    svg.setTitle(title);
+    svg.setDescription(QStringLiteral("A kestrel flying over a rising stair of three stakes"));
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 16, 16));
+    {
+        QPainter p;
+        if (!p.begin(&svg)) {
+            std::fprintf(stderr, "make_icons: cannot write %s\n", qPrintable(file));
+            return false;
+        }
+        p.setRenderHint(QPainter::Antialiasing);
+        paint(p, 16);
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,6 +140,7 @@ int main(int argc, char** argv) {
     const QString folder = QString::fromLocal8Bit(argv[1]);
     bool ok = true;
     for (int size : {16, 32, 48, 256}) ok = write(folder, QStringLiteral("kestrun"), size, paintMainIcon) && ok;
+    ok = writeScalable(folder, QStringLiteral("kestrun"), QStringLiteral("Tessaro"), paintMainIcon) && ok;
     for (int size : {16, 32}) ok = write(folder, QStringLiteral("window"), size, paintWindowIcon) && ok;
     return ok ? 0 : 1;
 }
