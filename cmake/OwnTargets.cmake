@@ -4,7 +4,7 @@
 # - with KESTRUN_HARDENING, the hardening that Debian's dpkg-buildflags gives (hardening=+all), so
 #   that the programs in the .deb carry it: stack protector, stack clash protection, control-flow
 #   protection, fortified glibc functions, format-string errors, full RELRO with immediate binding.
-#   The fuzz build leaves it out: the sanitizers do that work there.
+#   The fuzz and sanitizer builds leave it out: the sanitizers do that work there.
 
 function(kestrun_targets_below dir out)
   get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
@@ -22,7 +22,7 @@ function(kestrun_own_target_options top)
   if(KESTRUN_WERROR)
     list(APPEND compile_options -Werror)
   endif()
-  if(KESTRUN_HARDENING AND NOT KESTRUN_FUZZ)
+  if(KESTRUN_HARDENING AND NOT KESTRUN_FUZZ AND NOT KESTRUN_SANITIZE)
     list(APPEND compile_options
       -fstack-protector-strong -fstack-clash-protection -fcf-protection
       -Wformat -Werror=format-security
