@@ -23,15 +23,21 @@ std::string mark_of(const PlannedTrade& trade, const SeriesPlan& plan) {
 void write_csv(std::ostream& out, const SeriesPlan& plan) {
     out << "trade,stake,stakes_so_far,net_if_won,stake_value,stakes_so_far_value,net_if_won_value,mark"
         << (plan.win_rate ? ",reach_probability\n" : "\n");
+    std::string line;
     for (const PlannedTrade& trade : plan.trades) {
-        out << trade.number << ',' << csv_field(trade.stake_text) << ','
-            << csv_field(trade.stakes_so_far_text) << ',' << csv_field(trade.net_if_won_text) << ',' << shortest_text(trade.stake) << ','
-            << shortest_text(trade.stakes_so_far) << ',' << shortest_text(trade.net_if_won) << ','
-            << mark_of(trade, plan);
-        if (plan.win_rate) {
-            out << ',' << shortest_text(static_cast<double>(trade.reach));
+        line.assign(std::to_string(trade.number));
+        for (const std::string* text : {&trade.stake_text, &trade.stakes_so_far_text, &trade.net_if_won_text}) {
+            line.append(1, ',').append(csv_field(*text));
         }
-        out << '\n';
+        line.append(1, ',').append(shortest_text(trade.stake));
+        line.append(1, ',').append(shortest_text(trade.stakes_so_far));
+        line.append(1, ',').append(shortest_text(trade.net_if_won));
+        line.append(1, ',').append(mark_of(trade, plan));
+        if (plan.win_rate) {
+            line.append(1, ',').append(shortest_text(static_cast<double>(trade.reach)));
+        }
+        line += '\n';
+        out << line;
     }
 }
 

@@ -38,10 +38,14 @@ std::string plain(const ledger::DigitForm& form, char separator) {
 }  // namespace
 
 std::string percent_text(ledger::Extended fraction, char separator) {
+    ledger::FloatEnvironmentGuard guard;
+    return percent_text_unguarded(fraction, separator);
+}
+
+std::string percent_text_unguarded(ledger::Extended fraction, char separator) {
     if (ledger::binary_exponent(fraction) <= kBelowNormalRange) {
         return "<3" + std::string(1, separator) + "4E-4930%";
     }
-    ledger::FloatEnvironmentGuard guard;
     const ledger::Extended percent = fraction * 100;
     if (percent * 100 < 1) {
         return scientific(ledger::digit_form(percent, kPercentDigits, std::nullopt), separator) + '%';

@@ -13,6 +13,8 @@ namespace plan {
 //   below 0.01% four significant digits in scientific notation ("1.024E-5%"), never a bare 0.00%;
 //   "<3.4E-4930%" for a chance too small for the extended format to hold.
 std::string percent_text(ledger::Extended fraction, char separator);
+// The same for callers that already hold a FloatEnvironmentGuard.
+std::string percent_text_unguarded(ledger::Extended fraction, char separator);
 
 // A positive value with three significant digits: plain below a million ("16", "24.4", "597"),
 // scientific from there on ("1.23E6").

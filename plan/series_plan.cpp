@@ -23,9 +23,8 @@ double payout_fraction(std::string_view payout, char separator) {
 }
 
 // What a win on a stake earns net: stake x payout fraction, less the stakes placed before it,
-// formed in extended precision.
+// formed in extended precision. Expects a guarded environment.
 ledger::Extended net_if_won(double stake, double fraction, double stakes_before) {
-    ledger::FloatEnvironmentGuard guard;
     ledger::Extended net = static_cast<ledger::Extended>(stake) * fraction;
     ledger::settle(net);
     net -= stakes_before;
@@ -110,14 +109,16 @@ SeriesPlan plan_series(const PlanRequest& request, char separator) {
         trade.stake_text = std::move(shown);
         trade.stake = series.state().next_stake;
         trade.stakes_so_far = series.state().stake_sum;
-        trade.net_if_won = net_if_won(trade.stake, fraction, stakes_before);
-        trade.stakes_so_far_text = ledger::fixed_format(trade.stakes_so_far, separator);
-        trade.net_if_won_text = ledger::fixed_format(trade.net_if_won, separator);
-        if (plan.win_rate) {
-            trade.reach = reach;
-            trade.reach_text = percent_text(reach, separator);
-            ledger::FloatEnvironmentGuard guard;
-            reach = reach * plan.win_rate->loss;
+        {
+            ledger::FloatEnvironmentGuard guard;  // one for the whole row
+            trade.net_if_won = net_if_won(trade.stake, fraction, stakes_before);
+            trade.stakes_so_far_text = ledger::fixed_format_unguarded(trade.stakes_so_far, separator);
+            trade.net_if_won_text = ledger::fixed_format_unguarded(trade.net_if_won, separator);
+            if (plan.win_rate) {
+                trade.reach = reach;
+                trade.reach_text = percent_text_unguarded(reach, separator);
+                reach = reach * plan.win_rate->loss;
+            }
         }
         mark_limits(trade, plan);
         plan.trades.push_back(std::move(trade));

@@ -1,8 +1,9 @@
 #include "plan/table_output.h"
 
 #include <algorithm>
-#include <iomanip>
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "plan/text_wrap.h"
@@ -10,7 +11,7 @@
 namespace plan {
 namespace {
 
-using Row = std::vector<std::string>;
+using Cells = std::array<std::string_view, 5>;
 
 constexpr std::string_view kGap = "  ";
 
@@ -33,43 +34,46 @@ std::string mark_of(const PlannedTrade& trade, const SeriesPlan& plan) {
 }  // namespace
 
 void write_table(std::ostream& out, const SeriesPlan& plan) {
-    Row header = {"Trade", "Stake", "Stakes so far", "Net if won"};
-    if (plan.win_rate) {
-        header.emplace_back("Reached");
-    }
-    std::vector<Row> rows;
-    rows.reserve(plan.trades.size());
+    const std::size_t columns = plan.win_rate ? 5 : 4;
+    const Cells header = {"Trade", "Stake", "Stakes so far", "Net if won", "Reached"};
+    std::vector<std::string> numbers;  // the trade numbers, the only cells not held by the trades
+    numbers.reserve(plan.trades.size());
     for (const PlannedTrade& trade : plan.trades) {
-        Row row{std::to_string(trade.number), trade.stake_text, trade.stakes_so_far_text, trade.net_if_won_text};
-        if (plan.win_rate) {
-            row.push_back(trade.reach_text);
-        }
-        rows.push_back(std::move(row));
+        numbers.push_back(std::to_string(trade.number));
     }
-    std::vector<std::size_t> width(header.size());
+    const auto cells = [&](std::size_t i) -> Cells {
+        const PlannedTrade& trade = plan.trades[i];
+        return {numbers[i], trade.stake_text, trade.stakes_so_far_text, trade.net_if_won_text, trade.reach_text};
+    };
+    std::vector<std::size_t> width(columns);
     std::size_t row_width = 0;
-    for (std::size_t column = 0; column < header.size(); ++column) {
+    for (std::size_t column = 0; column < columns; ++column) {
         width[column] = header[column].size();
-        for (const Row& row : rows) {
-            width[column] = std::max(width[column], row[column].size());
+        for (std::size_t i = 0; i < plan.trades.size(); ++i) {
+            width[column] = std::max(width[column], cells(i)[column].size());
         }
         row_width += (column == 0 ? 0 : kGap.size()) + width[column];
     }
-    const auto write_row = [&](const Row& row, const std::string& mark) {
-        for (std::size_t column = 0; column < row.size(); ++column) {
-            out << (column == 0 ? "" : kGap) << std::setw(static_cast<int>(width[column])) << row[column];
+    std::string line;
+    const auto write_row = [&](const Cells& row, const std::string& mark) {
+        line.clear();
+        for (std::size_t column = 0; column < columns; ++column) {
+            line.append(column == 0 ? 0 : kGap.size(), ' ');
+            line.append(width[column] - row[column].size(), ' ');
+            line.append(row[column]);
         }
         if (mark.empty()) {
-            out << '\n';
+            line += '\n';
         } else if (row_width + kGap.size() + mark.size() <= kLineWidth) {
-            out << kGap << mark << '\n';
+            line.append(kGap).append(mark) += '\n';
         } else {  // a row of very long amounts: the mark goes under it, below the stake
-            out << '\n' << std::string(width[0] + kGap.size(), ' ') << mark << '\n';
+            line.append("\n").append(width[0] + kGap.size(), ' ').append(mark) += '\n';
         }
+        out << line;
     };
     write_row(header, "");
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        write_row(rows[i], mark_of(plan.trades[i], plan));
+    for (std::size_t i = 0; i < plan.trades.size(); ++i) {
+        write_row(cells(i), mark_of(plan.trades[i], plan));
     }
 }
 
