@@ -3,15 +3,15 @@
 // at random.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <random>
-#include <sstream>
 
 #include "plan_run.h"
 
@@ -194,12 +194,57 @@ class PlanSummaryFile : public testing::Test {
 protected:
     void SetUp() override {
         const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-        file_ = fs::temp_directory_path() /
-                (std::string("kestrun-plan-") + test->name() + "-" + std::to_string(::getpid()) + ".csv");
+        std::string name = test->name();
+        std::replace(name.begin(), name.end(), '/', '-');
+        file_ = fs::temp_directory_path() / ("kestrun-plan-" + name + "-" + std::to_string(::getpid()) + ".csv");
     }
     void TearDown() override { fs::remove(file_); }
     fs::path file_;
 };
+
+// Payout 100 % and first trade 1 (stakes 1, 3, 7, 15; a win on trade k earns k): figures that are
+// exact binary fractions, worked out by hand.
+struct ExactSummary {
+    std::string name;
+    std::string win_rate;
+    std::string bankroll;
+    std::string series;
+    std::map<std::string, std::string> values;  // figure -> its exact value
+};
+
+void PrintTo(const ExactSummary& c, std::ostream* out) { *out << c.name; }
+
+class PlanExactSummary : public PlanSummaryFile, public testing::WithParamInterface<ExactSummary> {};
+
+TEST_P(PlanExactSummary, writes_the_figures_worked_out_by_hand) {
+    const ExactSummary& exact = GetParam();
+    const Finished run = run_plan({"--losses", "5", "--win-rate", exact.win_rate, "--bankroll", exact.bankroll,
+                                   "--series", exact.series, "--summary-csv", file_.string(), "1", "100"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto figures = read_summary(file_);
+    for (const auto& [figure, value] : exact.values) {
+        ASSERT_EQ(figures.count(figure), 1u) << figure;
+        EXPECT_EQ(std::strtold(figures[figure].at(1).c_str(), nullptr), std::strtold(value.c_str(), nullptr))
+            << figure << " is " << figures[figure].at(1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ByHand, PlanExactSummary,
+    testing::Values(
+        // 1/2 x 1 + 1/4 x 2 + 1/8 x 3 - 1/8 x 11 = 0; 1 - (7/8)^2 = 15/64.
+        ExactSummary{"fair_game_over_three_losses", "50", "11", "2",
+                     {{"losses_covered", "3"}, {"risk_of_ruin", "0.125"}, {"one_series_in", "8"},
+                      {"expected_net", "0"}, {"risk_of_ruin_within_series", "0.234375"}}},
+        // 3/4 x 1 + 3/16 x 2 - 1/16 x 4 = 7/8; 1 - (15/16)^3 = 721/4096.
+        ExactSummary{"three_wins_in_four_over_two_losses", "75", "4", "3",
+                     {{"losses_covered", "2"}, {"risk_of_ruin", "0.0625"}, {"one_series_in", "16"},
+                      {"expected_net", "0.875"}, {"risk_of_ruin_within_series", "0.176025390625"}}},
+        // A bankroll below the first stake covers nothing: every series is ruined before it starts.
+        ExactSummary{"bankroll_below_the_first_stake", "50", "0.5", "3",
+                     {{"losses_covered", "0"}, {"risk_of_ruin", "1"}, {"one_series_in", "1"},
+                      {"expected_net", "0"}, {"risk_of_ruin_within_series", "1"}}}),
+    [](const testing::TestParamInfo<ExactSummary>& info) { return info.param.name; });
 
 // Series drawn at random with a fixed seed, played as the plan says: a win on trade k earns its net
 // if won and ends the series; K losses in a row ruin it and lose the stakes of trades 1..K.
