@@ -37,13 +37,17 @@ std::string plain(const ledger::DigitForm& form, char separator) {
 
 }  // namespace
 
+bool below_extended_range(ledger::Extended value) {
+    return ledger::binary_exponent(value) <= kBelowNormalRange;
+}
+
 std::string percent_text(ledger::Extended fraction, char separator) {
     ledger::FloatEnvironmentGuard guard;
     return percent_text_unguarded(fraction, separator);
 }
 
 std::string percent_text_unguarded(ledger::Extended fraction, char separator) {
-    if (ledger::binary_exponent(fraction) <= kBelowNormalRange) {
+    if (below_extended_range(fraction)) {
         return "<3" + std::string(1, separator) + "4E-4930%";
     }
     const ledger::Extended percent = fraction * 100;

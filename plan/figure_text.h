@@ -16,6 +16,10 @@ std::string percent_text(ledger::Extended fraction, char separator);
 // The same for callers that already hold a FloatEnvironmentGuard.
 std::string percent_text_unguarded(ledger::Extended fraction, char separator);
 
+// Zero, and the values below the normal range of the extended format (about 3.4E-4932), which keep
+// too few digits to be shown.
+bool below_extended_range(ledger::Extended value);
+
 // A positive value with three significant digits: plain below a million ("16", "24.4", "597"),
 // scientific from there on ("1.23E6").
 std::string rounded_count_text(ledger::Extended value, char separator);

@@ -30,7 +30,9 @@ ShownFigures shown_figures(const RiskSummary& summary, char separator) {
         ledger::FloatEnvironmentGuard guard;
         shown.one_in = 1 / summary.ruin;
     }
-    shown.one_in_text = rounded_count_text(shown.one_in, separator);
+    // A chance below the extended range is one in more than 1 / 3.4E-4932.
+    shown.one_in_text = below_extended_range(summary.ruin) ? ">2" + std::string(1, separator) + "9E4931"
+                                                           : rounded_count_text(shown.one_in, separator);
     if (summary.expected_net) {
         shown.expected_net = ledger::fixed_format(*summary.expected_net, separator);
     }

@@ -92,6 +92,17 @@ TEST(PlanRisk, never_shows_a_chance_above_zero_as_zero) {
     }
 }
 
+// 0.01^3000 lies below the extended range: the summary says so instead of counting series.
+TEST(PlanRisk, says_when_the_risk_of_ruin_lies_below_the_extended_range) {
+    const Finished run = run_plan({"--losses", "3000", "--win-rate", "99", "--bankroll", "1E300", "1", "1E6"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = lines_of(run.out);
+    ASSERT_GT(lines.size(), 4u);
+    EXPECT_EQ(lines[lines.size() - 4],
+              "Risk of ruin per series: at most <3.4E-4930%, no more often than about 1 series");
+    EXPECT_EQ(lines[lines.size() - 3], "in >2.9E4931.");
+}
+
 // The exact chance (100 - W)^(k - 1) / 100^(k - 1) for a win rate W given in tenths, as a decimal
 // fraction, read by strtod: the double nearest to it.
 double exact_reach(int win_rate_tenths, int trade) {
