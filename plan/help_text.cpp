@@ -60,7 +60,7 @@ const std::string_view kHelp =
     "that the bankroll covers: the risk of ruin per series is (1 - w)^K; the\n"
     "expected net per series is the sum over k = 1..K of w (1 - w)^(k - 1) times\n"
     "the net if won on trade k, less (1 - w)^K times the stakes of trades 1..K; the\n"
-    "risk of ruin within M series is 1 - (1 - (1 - w)^K)^M.\n"
+    "risk of ruin within COUNT series is 1 - (1 - (1 - w)^K)^COUNT.\n"
     "\n"
     "Exit status: 0 when the plan is complete; 2 when FIRST_TRADE is not what the\n"
     "First Trade field holds, an amount is no number, the win rate is out of range,\n"
