@@ -1,37 +1,11 @@
 #include "plan/csv_output.h"
 
-#include <charconv>
 #include <string>
-#include <string_view>
-#include <system_error>
+
+#include "plan/csv_text.h"
 
 namespace plan {
 namespace {
-
-// The shortest text that reads back to exactly this value.
-template <typename Floating>
-std::string shortest_text(Floating value) {
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    if (error != std::errc{}) {
-        throw std::system_error(std::make_error_code(error), "writing a value for the CSV");
-    }
-    return std::string(buffer, end);
-}
-
-std::string field(std::string_view text) {
-    if (text.find_first_of(",\"\n") == std::string_view::npos) {
-        return std::string(text);
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + '"';
-}
 
 std::string mark_of(const PlannedTrade& trade, const SeriesPlan& plan) {
     std::string mark;
@@ -47,12 +21,23 @@ std::string mark_of(const PlannedTrade& trade, const SeriesPlan& plan) {
 }  // namespace
 
 void write_csv(std::ostream& out, const SeriesPlan& plan) {
-    out << "trade,stake,stakes_so_far,net_if_won,stake_value,stakes_so_far_value,net_if_won_value,mark\n";
+    out << "trade,stake,stakes_so_far,net_if_won,stake_value,stakes_so_far_value,net_if_won_value,mark"
+        << (plan.win_rate ? ",reach_probability\n" : "\n");
+    std::string line;
     for (const PlannedTrade& trade : plan.trades) {
-        out << trade.number << ',' << field(trade.stake_text) << ','
-            << field(trade.stakes_so_far_text) << ',' << field(trade.net_if_won_text) << ',' << shortest_text(trade.stake) << ','
-            << shortest_text(trade.stakes_so_far) << ',' << shortest_text(trade.net_if_won) << ','
-            << mark_of(trade, plan) << '\n';
+        line.assign(std::to_string(trade.number));
+        for (const std::string* text : {&trade.stake_text, &trade.stakes_so_far_text, &trade.net_if_won_text}) {
+            line.append(1, ',').append(csv_field(*text));
+        }
+        line.append(1, ',').append(shortest_text(trade.stake));
+        line.append(1, ',').append(shortest_text(trade.stakes_so_far));
+        line.append(1, ',').append(shortest_text(trade.net_if_won));
+        line.append(1, ',').append(mark_of(trade, plan));
+        if (plan.win_rate) {
+            line.append(1, ',').append(shortest_text(static_cast<double>(trade.reach)));
+        }
+        line += '\n';
+        out << line;
     }
 }
 

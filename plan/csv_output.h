@@ -5,6 +5,9 @@
 //
 //   trade,stake,stakes_so_far,net_if_won,stake_value,stakes_so_far_value,net_if_won_value,mark
 //
+// With a win rate, a last column reach_probability holds the chance that a series comes to the trade
+// at all, as a fraction (the shortest text that reads back to the same double).
+//
 // mark is "bankroll" on the first trade whose stakes so far exceed the bankroll, "max-stake" on the
 // first whose stake exceeds the maximum stake, both separated by a blank when one trade is both.
 // Fields that hold a comma or a quotation mark are quoted.

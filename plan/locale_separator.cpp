@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "ledger/amount_reading.h"
+#include "plan/text_wrap.h"
 
 namespace plan {
 namespace {
@@ -28,15 +29,15 @@ std::string requested_locale_name() {
 char separator_from_user_locale(std::ostream& warnings) {
     locale_t numeric = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
     if (numeric == static_cast<locale_t>(nullptr)) {
-        warnings << "kestrun-plan: the locale \"" << requested_locale_name()
-                 << "\" is not available on this system; the decimal separator is \".\"\n";
+        write_wrapped(warnings, "kestrun-plan: the locale \"" + requested_locale_name() +
+                                    "\" is not available on this system; the decimal separator is \".\"");
         return '.';
     }
     const std::string point = nl_langinfo_l(RADIXCHAR, numeric);
     freelocale(numeric);
     if (point.size() != 1) {
-        warnings << "kestrun-plan: the decimal point \"" << point << "\" of the locale \"" << requested_locale_name()
-                 << "\" is not one character; the decimal separator is \".\"\n";
+        write_wrapped(warnings, "kestrun-plan: the decimal point \"" + point + "\" of the locale \"" +
+                                    requested_locale_name() + "\" is not one character; the decimal separator is \".\"");
     }
     return ledger::separator_from_locale_point(point);
 }

@@ -6,6 +6,8 @@
 #include "ledger/amount_reading.h"
 #include "ledger/failures.h"
 #include "ledger/series.h"
+#include "plan/failure_text.h"
+#include "plan/figure_text.h"
 
 namespace plan {
 namespace {
@@ -21,9 +23,8 @@ double payout_fraction(std::string_view payout, char separator) {
 }
 
 // What a win on a stake earns net: stake x payout fraction, less the stakes placed before it,
-// formed in extended precision.
+// formed in extended precision. Expects a guarded environment.
 ledger::Extended net_if_won(double stake, double fraction, double stakes_before) {
-    ledger::FloatEnvironmentGuard guard;
     ledger::Extended net = static_cast<ledger::Extended>(stake) * fraction;
     ledger::settle(net);
     net -= stakes_before;
@@ -31,11 +32,42 @@ ledger::Extended net_if_won(double stake, double fraction, double stakes_before)
     return net;
 }
 
-std::optional<ledger::Extended> read_limit(const std::optional<std::string>& text, char separator) {
+// An option's amount; a text that is no number names the option in its message.
+std::optional<ledger::Extended> read_option(const std::optional<std::string>& text, std::string_view option,
+                                            char separator) {
     if (!text) {
         return std::nullopt;
     }
-    return ledger::read_amount(*text, separator);
+    try {
+        return ledger::read_amount(*text, separator);
+    } catch (const ledger::EConvertError& failure) {
+        throw OptionValueError(std::string(option) + ": " + shown_failure_text(failure.message()));
+    }
+}
+
+std::optional<WinRate> read_win_rate(const std::optional<std::string>& text, char separator) {
+    const std::optional<ledger::Extended> percent = read_option(text, "--win-rate", separator);
+    if (!percent) {
+        return std::nullopt;
+    }
+    if (!(*percent > 0 && *percent < 100)) {
+        throw OptionValueError("--win-rate takes a percentage above 0 and below 100, not '" + *text + "'");
+    }
+    ledger::FloatEnvironmentGuard guard;
+    WinRate rate;
+    rate.win = *percent / 100;
+    rate.loss = (100 - *percent) / 100;
+    return rate;
+}
+
+void check_first_trade(const std::string& text, char separator) {
+    if (text.empty()) {
+        throw FirstTradeError("FIRST_TRADE is empty; the First Trade field needs digits");
+    }
+    if (ledger::filter_first_trade(text, separator)) {
+        throw FirstTradeError("the First Trade field holds only digits and '" + std::string(1, separator) +
+                              "', not '" + text + "'");
+    }
 }
 
 void mark_limits(const PlannedTrade& trade, SeriesPlan& plan) {
@@ -50,10 +82,14 @@ void mark_limits(const PlannedTrade& trade, SeriesPlan& plan) {
 }  // namespace
 
 SeriesPlan plan_series(const PlanRequest& request, char separator) {
+    check_first_trade(request.first_trade, separator);
     SeriesPlan plan;
     const double fraction = payout_fraction(request.payout, separator);
-    ledger::read_amount(request.first_trade, separator);  // its message comes before the limits'
-    plan.limits = {read_limit(request.bankroll, separator), read_limit(request.max_stake, separator)};
+    ledger::read_amount(request.first_trade, separator);  // its message comes before the options'
+    plan.limits = {read_option(request.bankroll, "--bankroll", separator),
+                   read_option(request.max_stake, "--max-stake", separator)};
+    plan.win_rate = read_win_rate(request.win_rate, separator);
+    ledger::Extended reach = 1;
 
     ledger::Series series;
     series.start();
@@ -73,9 +109,17 @@ SeriesPlan plan_series(const PlanRequest& request, char separator) {
         trade.stake_text = std::move(shown);
         trade.stake = series.state().next_stake;
         trade.stakes_so_far = series.state().stake_sum;
-        trade.net_if_won = net_if_won(trade.stake, fraction, stakes_before);
-        trade.stakes_so_far_text = ledger::fixed_format(trade.stakes_so_far, separator);
-        trade.net_if_won_text = ledger::fixed_format(trade.net_if_won, separator);
+        {
+            ledger::FloatEnvironmentGuard guard;  // one for the whole row
+            trade.net_if_won = net_if_won(trade.stake, fraction, stakes_before);
+            trade.stakes_so_far_text = ledger::fixed_format_unguarded(trade.stakes_so_far, separator);
+            trade.net_if_won_text = ledger::fixed_format_unguarded(trade.net_if_won, separator);
+            if (plan.win_rate) {
+                trade.reach = reach;
+                trade.reach_text = percent_text_unguarded(reach, separator);
+                reach = reach * plan.win_rate->loss;
+            }
+        }
         mark_limits(trade, plan);
         plan.trades.push_back(std::move(trade));
     }

@@ -1,5 +1,6 @@
 #pragma once
 // The plan as people read it: an aligned table with a header, amounts in the window's fixed format,
+// with a win rate the chance of reaching each trade,
 // and a mark beside the first trade beyond each limit.
 
 #include <ostream>

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cstdlib>
 
 #include "ledger/amount_display.h"
@@ -10,13 +9,6 @@
 
 namespace plan_test {
 namespace {
-
-double read_double(const std::string& text) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    EXPECT_TRUE(error == std::errc{} && end == text.data() + text.size()) << "'" << text << "' is no double";
-    return value;
-}
 
 const std::string kHeader =
     "trade,stake,stakes_so_far,net_if_won,stake_value,stakes_so_far_value,net_if_won_value,mark";

@@ -49,8 +49,8 @@ TEST_F(PlanDecimalComma, reads_and_shows_amounts_with_a_comma) {
     EXPECT_EQ(run.out,
               "Trade  Stake  Stakes so far  Net if won\n"
               "    1   1,50           1,50        1,31\n"
-              "    2   4,71           6,21        2,63  <- stakes so far above the bankroll\n"
-              "A bankroll of 4,5 covers 1 loss in a row; with trade 2 the stakes come to 6,21.\n");
+              "    2   4,71           6,21        2,63  <- above bankroll\n"
+              "A bankroll of 4,5 covers 1 loss in a row; by trade 2 the stakes are 6,21.\n");
 }
 
 TEST_F(PlanDecimalComma, takes_the_separator_from_lang_when_nothing_else_is_set) {
@@ -59,11 +59,19 @@ TEST_F(PlanDecimalComma, takes_the_separator_from_lang_when_nothing_else_is_set)
     EXPECT_EQ(words_of(lines_of(run.out).at(1)), (std::vector<std::string>{"1", "2,50", "2,50", "1,25"}));
 }
 
-TEST_F(PlanDecimalComma, refuses_a_point_as_the_window_would) {
+TEST_F(PlanDecimalComma, refuses_a_point_in_the_first_trade_as_the_first_trade_field_would) {
     const Finished run = run_plan({"1.5", "95"}, german());
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "'1.5' is not a valid floating point value.\n");
+    EXPECT_EQ(run.err,
+              "kestrun-plan: the First Trade field holds only digits and ',', not '1.5'\n");
+}
+
+TEST_F(PlanDecimalComma, refuses_a_point_in_the_payout_as_the_window_would) {
+    const Finished run = run_plan({"1", "87.5"}, german());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "kestrun-plan: '87.5' is not a valid floating point value.\n");
 }
 
 // A win on 1.5 earns 1.5 x 0.95 = 1.42499999... (0.95 is stored just below), shown as 1.42.
@@ -77,8 +85,8 @@ TEST(PlanLocale, warns_and_reads_with_a_point_when_the_locale_is_not_on_the_syst
     const Finished run = run_plan({"--losses", "1", "1.5", "95"}, {"LC_ALL=xx_XX.UTF-8"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err,
-              "kestrun-plan: the locale \"xx_XX.UTF-8\" is not available on this system; the decimal separator is "
-              "\".\"\n");
+              "kestrun-plan: the locale \"xx_XX.UTF-8\" is not available on this system; the\n"
+              "decimal separator is \".\"\n");
     EXPECT_EQ(words_of(lines_of(run.out).at(1)), (std::vector<std::string>{"1", "1.50", "1.50", "1.42"}));
 }
 

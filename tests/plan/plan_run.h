@@ -12,8 +12,8 @@ namespace plan_test {
 inline const std::vector<std::string> kCLocale{"LC_ALL=C"};
 
 inline Finished run_plan(const std::vector<std::string>& arguments,
-                         const std::vector<std::string>& environment = kCLocale) {
-    return run_program(KESTRUN_PLAN_BINARY, arguments, environment);
+                         const std::vector<std::string>& environment = kCLocale, const RunOptions& options = {}) {
+    return run_program(KESTRUN_PLAN_BINARY, arguments, environment, options);
 }
 
 inline std::vector<std::string> lines_of(const std::string& text) {
@@ -34,6 +34,9 @@ inline std::vector<std::string> words_of(const std::string& line) {
     }
     return words;
 }
+
+// The value of a CSV field of values ("0.0625", "1e-05").
+double read_double(const std::string& text);
 
 // The comma-separated fields of a CSV line; a quoted field may hold commas and doubled quotes.
 inline std::vector<std::string> fields_of(const std::string& line) {

@@ -27,11 +27,14 @@ TEST(PlanTable, plans_ten_trades_when_no_number_of_losses_is_given) {
 }
 
 struct TradeRow {
+    std::string name;
     std::string first_trade;
     std::string payout;
     std::size_t trade;  // which row of the table
     std::vector<std::string> words;  // trade, stake, stakes so far, net if won
 };
+
+void PrintTo(const TradeRow& row, std::ostream* out) { *out << row.name; }
 
 class PlannedTrade : public testing::TestWithParam<TradeRow> {};
 
@@ -48,15 +51,16 @@ INSTANTIATE_TEST_SUITE_P(
     WorkedStakes, PlannedTrade,
     testing::Values(
         // Past a million the fixed format loses decimals, past 10^8 it turns scientific.
-        TradeRow{"1", "95", 20, {"20", "1674724.90", "3265694.60", "19.00"}},
-        TradeRow{"1", "95", 23, {"23", "14483606.00", "28243011.00", "21.85"}},
-        TradeRow{"1", "95", 26, {"26", "1.2525924E8", "2.4425549E8", "24.70"}},
+        TradeRow{"past_a_million", "1", "95", 20, {"20", "1674724.90", "3265694.60", "19.00"}},
+        TradeRow{"eight_digits_before_the_point", "1", "95", 23, {"23", "14483606.00", "28243011.00", "21.85"}},
+        TradeRow{"scientific_from_10_to_the_8", "1", "95", 26, {"26", "1.2525924E8", "2.4425549E8", "24.70"}},
         // 2 x 10 + 10 / 0.8 after a first stake of 10: a win earns 2 x 10 x 0.8.
-        TradeRow{"10", "80", 2, {"2", "32.50", "42.50", "16.00"}},
+        TradeRow{"first_trade_10_payout_80", "10", "80", 2, {"2", "32.50", "42.50", "16.00"}},
         // A payout that is no whole percentage, as the terminal allows.
-        TradeRow{"1", "87.5", 2, {"2", "3.14", "4.14", "1.75"}},
-        // Blanks around an amount are read as the window reads them.
-        TradeRow{" 2.5 ", "50", 1, {"1", "2.50", "2.50", "1.25"}}));
+        TradeRow{"payout_87_and_a_half", "1", "87.5", 2, {"2", "3.14", "4.14", "1.75"}},
+        // Blanks around the payout are read as the window reads them.
+        TradeRow{"payout_between_blanks", "2.5", " 50 ", 1, {"1", "2.50", "2.50", "1.25"}}),
+    [](const testing::TestParamInfo<TradeRow>& info) { return info.param.name; });
 
 struct LimitCase {
     std::string name;
@@ -64,6 +68,8 @@ struct LimitCase {
     std::string marked_row;  // the whole line of the marked trade; empty when none is marked
     std::vector<std::string> closing;  // the lines under the table
 };
+
+void PrintTo(const LimitCase& limit, std::ostream* out) { *out << limit.name; }
 
 class PlanLimits : public testing::TestWithParam<LimitCase> {};
 
@@ -88,37 +94,33 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LimitCase{"bankroll_reached_at_trade_9",
                   {"--bankroll", "1000", "1", "95"},
-                  "    9   613.55        1187.87        8.55  <- stakes so far above the bankroll",
-                  {"A bankroll of 1000 covers 8 losses in a row; with trade 9 the stakes come to 1187.87."}},
+                  "    9   613.55        1187.87        8.55  <- above bankroll",
+                  {"A bankroll of 1000 covers 8 losses in a row; by trade 9 the stakes are 1187.87."}},
         LimitCase{"bankroll_equal_to_the_stakes_so_far_is_not_exceeded",
                   {"--losses", "3", "--bankroll", "5", "1", "50"},
-                  "    3  13.00          18.00        1.50  <- stakes so far above the bankroll",
-                  {"A bankroll of 5 covers 2 losses in a row; with trade 3 the stakes come to 18.00."}},
+                  "    3  13.00          18.00        1.50  <- above bankroll",
+                  {"A bankroll of 5 covers 2 losses in a row; by trade 3 the stakes are 18.00."}},
         LimitCase{"bankroll_below_the_first_trade",
                   {"--losses", "2", "--bankroll", ".5", "1", "95"},
-                  "    1   1.00           1.00        0.95  <- stakes so far above the bankroll",
-                  {"A bankroll of 0.5 covers 0 losses in a row; with trade 1 the stakes come to 1.00."}},
+                  "    1   1.00           1.00        0.95  <- above bankroll",
+                  {"A bankroll of 0.5 covers 0 losses in a row; by trade 1 the stakes are 1.00."}},
         LimitCase{"bankroll_that_outlasts_the_plan",
                   {"--losses", "3", "--bankroll", "1E6", "1", "95"},
                   "",
-                  {"A bankroll of 1000000 covers at least 3 losses in a row; the stakes of the 3 trades come to "
-                   "11.32."}},
+                  {"A bankroll of 1000000 covers at least 3 losses in a row; 3 trades stake 11.32."}},
         LimitCase{"maximum_stake_reached_at_trade_7",
                   {"--losses", "8", "--max-stake", "100", "1", "95"},
-                  "    7  144.90         275.90        6.65  <- stake above the maximum stake",
-                  {"A maximum stake of 100 cuts the series short at trade 7, which stakes 144.90: it covers 6 "
-                   "losses in a row."}},
+                  "    7  144.90         275.90        6.65  <- above max stake",
+                  {"A maximum stake of 100 covers 6 losses in a row; trade 7 would stake 144.90."}},
         LimitCase{"maximum_stake_never_reached",
                   {"--losses", "1", "--max-stake", "1", "1", "95"},
                   "",
                   {"No stake of the 1 trade exceeds the maximum stake of 1."}},
         LimitCase{"both_limits_on_one_trade",
                   {"--losses", "2", "--bankroll", "2", "--max-stake", "3", "1", "95"},
-                  "    2   3.05           4.05        1.90  <- stakes so far above the bankroll, stake above "
-                  "the maximum stake",
-                  {"A bankroll of 2 covers 1 loss in a row; with trade 2 the stakes come to 4.05.",
-                   "A maximum stake of 3 cuts the series short at trade 2, which stakes 3.05: it covers 1 loss "
-                   "in a row."}}),
+                  "    2   3.05           4.05        1.90  <- above bankroll, above max stake",
+                  {"A bankroll of 2 covers 1 loss in a row; by trade 2 the stakes are 4.05.",
+                   "A maximum stake of 3 covers 1 loss in a row; trade 2 would stake 3.05."}}),
     [](const testing::TestParamInfo<LimitCase>& info) { return info.param.name; });
 
 }  // namespace

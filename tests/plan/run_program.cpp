@@ -1,6 +1,7 @@
 #include "run_program.h"
 
 #include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,7 +28,7 @@ std::vector<char*> pointers_to(std::vector<std::string>& texts) {
 void drain(int out_fd, int err_fd, Finished& finished) {
     std::array<pollfd, 2> fds{{{out_fd, POLLIN, 0}, {err_fd, POLLIN, 0}}};
     std::array<std::string*, 2> sinks{&finished.out, &finished.err};
-    int open_pipes = 2;
+    int open_pipes = (out_fd >= 0) + (err_fd >= 0);
     while (open_pipes > 0) {
         if (poll(fds.data(), fds.size(), -1) < 0) {
             if (errno == EINTR) continue;
@@ -51,7 +52,7 @@ void drain(int out_fd, int err_fd, Finished& finished) {
 }  // namespace
 
 Finished run_program(const std::string& program, const std::vector<std::string>& arguments,
-                     const std::vector<std::string>& environment) {
+                     const std::vector<std::string>& environment, const RunOptions& options) {
     std::vector<std::string> argv_texts{program};
     argv_texts.insert(argv_texts.end(), arguments.begin(), arguments.end());
     std::vector<std::string> env_texts = environment;
@@ -68,8 +69,26 @@ Finished run_program(const std::string& program, const std::vector<std::string>&
     for (int fd : {out_pipe[0], out_pipe[1], err_pipe[0], err_pipe[1]}) {
         posix_spawn_file_actions_addclose(&actions, fd);
     }
+    // An ignored signal stays ignored in the program; one at its default is set to its default there.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    struct sigaction ignore {}, before {};
+    ignore.sa_handler = SIG_IGN;
+    if (options.ignore_sigpipe) {
+        sigaction(SIGPIPE, &ignore, &before);
+    } else {
+        sigaddset(&defaults, SIGPIPE);
+        posix_spawnattr_setsigdefault(&attributes, &defaults);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    }
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), envp.data());
+    if (options.ignore_sigpipe) {
+        sigaction(SIGPIPE, &before, nullptr);
+    }
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     close(out_pipe[1]);
     close(err_pipe[1]);
@@ -79,6 +98,10 @@ Finished run_program(const std::string& program, const std::vector<std::string>&
         throw std::system_error(spawned, std::generic_category(), "posix_spawn " + program);
     }
 
+    if (options.close_output) {
+        close(out_pipe[0]);
+        out_pipe[0] = -1;
+    }
     Finished finished;
     drain(out_pipe[0], err_pipe[0], finished);
     int wait_status = 0;
@@ -86,6 +109,7 @@ Finished run_program(const std::string& program, const std::vector<std::string>&
         if (errno != EINTR) fail("waitpid");
     }
     finished.status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : -1;
+    finished.signal = WIFSIGNALED(wait_status) ? WTERMSIG(wait_status) : 0;
     return finished;
 }
 
