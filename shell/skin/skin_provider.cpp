@@ -1,6 +1,7 @@
 #include "shell/skin/skin_provider.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QtDebug>
@@ -15,6 +16,12 @@
 #include "shell/skin/skin_manager.h"
 
 using kestrun::skin::Skin;
+
+namespace {
+// Off unless asked for (QT_LOGGING_RULES="kestrun.skin.border.debug=true"): a window without its
+// extended border is nothing the user needs to hear of.
+Q_LOGGING_CATEGORY(extendedBorderLog, "kestrun.skin.border", QtInfoMsg)
+}  // namespace
 
 TSkinProvider::TSkinProvider(TSkinProviderSettings settings) : settings_(std::move(settings)) {}
 
@@ -91,8 +98,8 @@ void TSkinProvider::addExtendedBorder(QWidget& form, const TSkinManager& manager
     if (!kestrun::skin::wants_extended_border(conditions)) {
         return;
     }
-    if (!kestrun::skin::compositing_manager_running()) {
-        qInfo("kestrun: no compositing manager runs, so the window has no extended border");
+    if (const char* why = kestrun::skin::why_no_extended_border()) {
+        qCDebug(extendedBorderLog, "kestrun: the window has no extended border: %s", why);
         return;
     }
     const QImage& image = skin->image(*d.value("GLOBALINFO", "EXBORDER"));
