@@ -94,6 +94,18 @@ private slots:
         QVERIFY(form->Label3->geometry().right() < form->iResult->x());
     }
 
+    // With the faces the window is laid out with, every caption ends before the field beside it.
+    void no_caption_is_cut_off_or_covered() {
+        for (TLabel* label : {form->Label1, form->Label2}) {
+            const int textRight = label->mapTo(form->clientArea(), QPoint(0, 0)).x() +
+                                  label->fontMetrics().horizontalAdvance(label->text());
+            QVERIFY2(textRight <= label->mapTo(form->clientArea(), QPoint(label->width(), 0)).x(),
+                     qPrintable(label->text() + " is cut off"));
+            QVERIFY2(textRight <= form->pers->x(), qPrintable(label->text() + " runs under the field beside it"));
+        }
+        QVERIFY(form->Label3->geometry().right() < form->iResult->x());
+    }
+
     void the_payout_field_stands_above_the_first_group_box() {
         QWidget* client = form->clientArea();
         const QList<QWidget*> order = client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
