@@ -22,30 +22,8 @@ if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$kestrun" 2>"$out/no-di
 fi
 grep -q '^kestrun: no display' "$out/no-display.txt" || fail "no plain message without a display: $(cat "$out/no-display.txt")"
 
-xvfb_pid=
-kestrun_pid=
-cleanup() {
-  [ -n "$kestrun_pid" ] && kill "$kestrun_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-
-# Waits up to ~10 s for a command to succeed.
-wait_for() {
-  for _ in $(seq 100); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-
-: >"$out/display"
-Xvfb -displayfd 5 -screen 0 640x480x24 -nolisten tcp 5>"$out/display" 2>"$out/xvfb.log" &
-xvfb_pid=$!
-wait_for test -s "$out/display" || fail "Xvfb did not start: $(cat "$out/xvfb.log")"
-export DISPLAY=":$(head -n1 "$out/display")"
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
+. "$(dirname "$0")/x_server.sh"
+start_x_server "$out" -screen 0 640x480x24
 
 "$kestrun" 2>"$out/kestrun.log" &
 kestrun_pid=$!

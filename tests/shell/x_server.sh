@@ -1,0 +1,32 @@
+# Sourced by the tests that run the real program in their own X server.
+#   start_x_server OUTPUT_FOLDER [XVFB OPTIONS...]   starts Xvfb on a free display and exports DISPLAY
+#   wait_for COMMAND...                               waits up to ~10 s for COMMAND to succeed
+# On exit the X server and the program whose pid is in $kestrun_pid are ended.
+
+xvfb_pid=
+kestrun_pid=
+cleanup() {
+  [ -n "$kestrun_pid" ] && kill "$kestrun_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+wait_for() {
+  for _ in $(seq 100); do
+    if "$@" >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+start_x_server() {
+  local out=$1
+  shift
+  : >"$out/display"
+  Xvfb -displayfd 5 "$@" -nolisten tcp 5>"$out/display" 2>"$out/xvfb.log" &
+  xvfb_pid=$!
+  wait_for test -s "$out/display" || fail "Xvfb did not start: $(cat "$out/xvfb.log")"
+  export DISPLAY=":$(head -n1 "$out/display")"
+  unset WAYLAND_DISPLAY
+  export QT_QPA_PLATFORM=xcb
+}
