@@ -86,6 +86,7 @@ def start_weston(out, scale):
 
 def inner(mode, kestrun, out):
     processes = []
+    env = {}
     try:
         if mode == "x11":
             display, env = start_xvfb(out)
@@ -126,6 +127,8 @@ def inner(mode, kestrun, out):
                     process.wait(5)
                 except subprocess.TimeoutExpired:
                     process.kill()
+        if "XDG_RUNTIME_DIR" in env:
+            shutil.rmtree(env["XDG_RUNTIME_DIR"], ignore_errors=True)
 
 
 class Session:
