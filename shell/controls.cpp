@@ -1,19 +1,31 @@
 #include "shell/controls.h"
 
+#include "shell/accessibility.h"
+
 #include <limits>
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
 TGroupBox::TGroupBox(QWidget* parent) : QGroupBox(parent) { setFocusPolicy(Qt::NoFocus); }
 
 TLabel::TLabel(QWidget* parent) : QLabel(parent) {
+    shell::installAccessibility();
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(false);
     setAutoFillBackground(false);
     setFocusPolicy(Qt::NoFocus);
     setTextInteractionFlags(Qt::NoTextInteraction);
+}
+
+void TLabel::setText(const QString& text) {
+    const QString before = QLabel::text();
+    QLabel::setText(text);
+    if (before == text) return;
+    QAccessibleTextUpdateEvent event(this, 0, before, text);
+    QAccessible::updateAccessibility(&event);
 }
 
 // No length limit of its own: the text may grow as long as the user makes it.

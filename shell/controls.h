@@ -21,6 +21,10 @@ class TLabel : public QLabel {
     Q_OBJECT
 public:
     explicit TLabel(QWidget* parent = nullptr);
+
+    // Shows `text` and tells screen readers of the change, so that a new result is read out.
+    // (QLabel::setText is no virtual function: callers that change a label's text hold a TLabel.)
+    void setText(const QString& text);
 };
 
 // A single-line edit without a length limit: taking the focus by the keyboard selects its whole text.

@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QString>
 #include <QtGlobal>
 
@@ -79,12 +81,23 @@ int msSansSerifStrike(int characterHeight) {
 
 bool msSansSerifIsBitmap() { return familyOf(msSansSerifFace) == QLatin1String(msSansSerifFace.family); }
 
+// Set at registration: some screen draws logical pixels with more than one device pixel.
+bool scaledScreens = false;
+
+bool anyScreenScaled() {
+    if (!qGuiApp) return false;
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (!qFuzzyCompare(screen->devicePixelRatio(), 1.0)) return true;
+    return false;
+}
+
 }  // namespace
 
 void registerWindowFonts() {
     static bool done = false;
     if (done) return;
     done = true;
+    scaledScreens = anyScreenScaled();
     registerFace(msSansSerifFace);
     registerFace(tahomaFace);
 }
@@ -94,6 +107,9 @@ QFont msSansSerif(int pixels, bool bold) {
     // A bitmap face cannot be emboldened: bold "MS Sans Serif" is stood in for by bold "Tahoma", the
     // face that followed it, at the same character height.
     if (bold) return faceFont(tahomaFace, pixels, true);
+    // Its strikes exist only for unscaled screens; on a scaled screen the text is drawn with "Tahoma",
+    // the scalable face of the same metrics class, so that it grows with the window and stays sharp.
+    if (scaledScreens) return faceFont(tahomaFace, pixels, false);
     return faceFont(msSansSerifFace, msSansSerifStrike(pixels), false);
 }
 

@@ -7,7 +7,8 @@
 namespace shell {
 
 // Registers the faces with the application; call once after the application object exists.
-// A missing face is reported with a warning and stood in for by a DejaVu face.
+// A missing face is reported with a warning and stood in for by a DejaVu face. When a screen is scaled
+// (a device pixel ratio other than 1), faces without outlines are stood in for by scalable ones.
 void registerWindowFonts();
 
 QFont msSansSerif(int pixels, bool bold = false);

@@ -1,15 +1,19 @@
 #include "shell/mask_edit.h"
 
+#include <cmath>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "shell/accessibility.h"
 #include "shell/mask_edit_accessible.h"
 
 namespace {
@@ -19,7 +23,7 @@ constexpr int kTextMargin = 2;  // between the frame and the first character
 }  // namespace
 
 TMaskEdit::TMaskEdit(QWidget* parent) : QWidget(parent) {
-    installMaskEditAccessibility();
+    shell::installAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setAttribute(Qt::WA_KeyCompression, false);
@@ -30,10 +34,30 @@ TMaskEdit::TMaskEdit(QWidget* parent) : QWidget(parent) {
 template <typename Change>
 void TMaskEdit::change(Change&& operation) {
     const std::string before = model_.shown();
+    const shell::MaskEditLook look = shell::lookOf(*this);
     operation();
     const std::string after = model_.shown();
     if (after != before) emit textChanged(QString::fromLatin1(after));
+    shell::announceChange(*this, look);
     update();
+}
+
+void TMaskEdit::selectRange(int anchor, int caret) {
+    change([&] {
+        model_.placeCaret(anchor);
+        if (caret != anchor) model_.dragTo(caret);
+    });
+}
+
+void TMaskEdit::replaceRange(int start, int end, const QString& text) {
+    change([&] {
+        model_.placeCaret(start);
+        if (end != start) model_.dragTo(end);
+        if (text.isEmpty()) {
+            if (end != start) model_.deleteForward();
+        } else
+            model_.paste(text.toStdU32String());
+    });
 }
 
 QString TMaskEdit::text() const { return QString::fromLatin1(model_.shown()); }
@@ -174,10 +198,13 @@ QRect TMaskEdit::textRect() const {
     return rect().adjusted(frame + kTextMargin, frame, -frame - kTextMargin, -frame);
 }
 
-int TMaskEdit::boundaryX(int boundary) const {
+// In fractional pixels: on a scaled screen whole logical pixels would open gaps between the characters.
+qreal TMaskEdit::boundaryXF(int boundary) const {
     const QString shown = text();
-    return textRect().left() + fontMetrics().horizontalAdvance(shown.left(boundary));
+    return textRect().left() + QFontMetricsF(font()).horizontalAdvance(shown.left(boundary));
 }
+
+int TMaskEdit::boundaryX(int boundary) const { return qRound(boundaryXF(boundary)); }
 
 int TMaskEdit::boundaryAt(int x) const {
     int best = 0;
@@ -199,22 +226,23 @@ void TMaskEdit::paintEvent(QPaintEvent*) {
     const QString shown = text();
     const int ascentTop = area.top() + (area.height() - fontMetrics().height() + 1) / 2;
     const int baseline = ascentTop + fontMetrics().ascent();
+    const qreal lineHeight = fontMetrics().height();
     const bool focused = hasFocus();
     const int start = model_.selectionStart();
     const int end = model_.selectionEnd();
     painter.setClipRect(area);
     for (int i = 0; i < shown.size(); ++i) {
         const bool selected = focused && i >= start && i < end;
-        const int left = boundaryX(i);
+        const qreal left = boundaryXF(i);
         if (selected) {
-            painter.fillRect(QRect(left, ascentTop, boundaryX(i + 1) - left, fontMetrics().height()),
+            painter.fillRect(QRectF(left, ascentTop, boundaryXF(i + 1) - left, lineHeight),
                              palette().brush(QPalette::Highlight));
         }
         painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
-        painter.drawText(left, baseline, shown.mid(i, 1));
+        painter.drawText(QPointF(left, baseline), shown.mid(i, 1));
     }
     if (focused && start == end) {
-        const int x = boundaryX(start);
-        painter.fillRect(QRect(x, ascentTop, 1, fontMetrics().height()), palette().color(QPalette::Text));
+        const qreal x = std::floor(boundaryXF(start));
+        painter.fillRect(QRectF(x, ascentTop, 1, lineHeight), palette().color(QPalette::Text));
     }
 }

@@ -24,6 +24,12 @@ public:
     // Where a boundary between characters lies (0: before the first, 2: after the second).
     int boundaryX(int boundary) const;
 
+    // Selects from boundary `anchor` to boundary `caret`, as a drag of the mouse would.
+    void selectRange(int anchor, int caret);
+    // Empties the positions in [start, end) and writes `text` from `start` on, as pasting would (with
+    // start == end the position at `start` is overwritten); an empty text only empties the positions.
+    void replaceRange(int start, int end, const QString& text);
+
 signals:
     // A typed character was not taken; the field has beeped.
     void refused();
@@ -49,6 +55,7 @@ private:
     void copy() const;
     void cut();
     QRect textRect() const;
+    qreal boundaryXF(int boundary) const;
     int boundaryAt(int x) const;
 
     PayoutModel model_;

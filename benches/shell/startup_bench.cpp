@@ -2,13 +2,15 @@
 // window, and the peak memory of the process, beside a bare Qt window with the same widgets, measured
 // in the same run, one process after the other.
 //
-//   kestrun_startup_bench [--iterations N]
+//   kestrun_startup_bench [--iterations N] [--scale F]
 //
 // Each iteration starts this program three more times: once as the real program (its whole start-up,
 // the window with its fonts, icons, frame look and skin), once as a bare window with the same widgets,
 // faces, style and icon, and once as the same bare window left at Qt's defaults. A child prints the time of
 // its first painted frame; the parent takes the time before it starts the child and the child's peak
 // resident memory after it ends. Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
+// With --scale, each iteration also starts the real program at that scale (QT_SCALE_FACTOR), and the
+// time and memory at that scale are compared with those at 1x.
 
 #include <algorithm>
 #include <cstdio>
@@ -161,17 +163,28 @@ int main(int argc, char** argv) {
         return runBare(childArgc, argv, std::strcmp(argv[2], "dressed") == 0);
     }
     int iterations = 10;
-    if (argc == 3 && std::strcmp(argv[1], "--iterations") == 0) iterations = std::max(1, std::atoi(argv[2]));
+    const char* scale = nullptr;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--iterations") == 0) iterations = std::max(1, std::atoi(argv[i + 1]));
+        else if (std::strcmp(argv[i], "--scale") == 0 && std::atof(argv[i + 1]) > 0) scale = argv[i + 1];
+    }
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    unsetenv("QT_SCALE_FACTOR");
 
-    const char* const modes[] = {"kestrun", "dressed", "plain"};
-    const char* const labels[] = {"kestrun", "bare Qt, same faces and icon", "bare Qt, Qt's defaults"};
-    std::vector<double> times[3];
-    std::vector<long> rss[3];
+    const std::string scaledLabel = std::string("kestrun at ") + (scale ? scale : "") + "x";
+    const char* const modes[] = {"kestrun", "dressed", "plain", "kestrun"};
+    const char* const labels[] = {"kestrun", "bare Qt, same faces and icon", "bare Qt, Qt's defaults",
+                                  scaledLabel.c_str()};
+    const int modeCount = scale ? 4 : 3;
+    std::vector<double> times[4];
+    std::vector<long> rss[4];
     for (int i = 0; i < iterations; ++i) {
-        for (int m = 0; m < 3; ++m) {
+        for (int m = 0; m < modeCount; ++m) {
             Sample sample;
-            if (!runChild(argv[0], modes[m], sample)) {
+            if (m == 3) setenv("QT_SCALE_FACTOR", scale, 1);
+            const bool ran = runChild(argv[0], modes[m], sample);
+            unsetenv("QT_SCALE_FACTOR");
+            if (!ran) {
                 std::fprintf(stderr, "startup bench: a child (%s) did not paint and end normally\n", modes[m]);
                 return 1;
             }
@@ -183,11 +196,15 @@ int main(int argc, char** argv) {
     std::printf("%-30s %10s %12s %12s %12s\n", "window", "to paint", "peak RSS", "time ratio", "extra RSS");
     const double program_time = median(times[0]);
     const long program_rss = median(rss[0]);
-    for (int m = 0; m < 3; ++m) {
+    for (int m = 0; m < modeCount; ++m) {
         const double t = median(times[m]);
         const long r = median(rss[m]);
         std::printf("%-30s %8.1f ms %9ld KiB %11.2fx %8ld KiB\n", labels[m], t * 1e3, r, program_time / t,
                     program_rss - r);
+    }
+    if (scale) {
+        std::printf("start-up at %sx takes %.3fx the time at 1x and %+ld KiB\n", scale,
+                    median(times[3]) / program_time, median(rss[3]) - program_rss);
     }
     return 0;
 }

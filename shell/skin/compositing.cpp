@@ -57,4 +57,21 @@ bool compositing_manager_running()
 #endif
 }
 
+bool platform_places_windows(const QString& platformName)
+{
+    // On Wayland (and on the headless platforms) a window cannot know, let alone set, where it stands.
+    return platformName == QLatin1String("xcb") || platformName == QLatin1String("windows");
+}
+
+const char* why_no_extended_border()
+{
+    if (!platform_places_windows(QGuiApplication::platformName())) {
+        return "the platform does not let the program place a window around another";
+    }
+    if (!compositing_manager_running()) {
+        return "no compositing manager runs";
+    }
+    return nullptr;
+}
+
 }  // namespace kestrun::skin

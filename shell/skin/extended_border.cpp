@@ -66,7 +66,7 @@ void ExtendedBorder::paintEvent(QPaintEvent*)
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rect(), Qt::transparent);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawPixmap(0, 0, cache_.nineSlice(image_, image_.rect(), margins_, size(), false));
+    painter.drawPixmap(0, 0, cache_.nineSlice(image_, image_.rect(), margins_, size(), false, ratio_of(painter)));
 }
 
 }  // namespace kestrun::skin

@@ -59,7 +59,8 @@ void SkinButtonStyle::drawPlate(const QStyleOption& option, QPainter* painter, c
     const Look look = lookOf(option);
     if (element.hasImage()) {
         painter->drawPixmap(option.rect.topLeft(),
-                            cache_.nineSlice(*element.image, element.rect(look), element.margins, option.rect.size()));
+                            cache_.nineSlice(*element.image, element.rect(look), element.margins, option.rect.size(), true,
+                                             ratio_of(*painter)));
         if (look == Look::Disabled) {
             painter->fillRect(option.rect, QColor(0, 0, 0, 70));
         }

@@ -80,7 +80,7 @@ void SkinFrameLook::paintNonClient(QPainter& painter, const NonClientState& stat
 {
     const QRect whole(QPoint(0, 0), state.windowSize);
     if (frame_) {
-        painter.drawPixmap(0, 0, cache_.nineSlice(skin_->master(), *frame_, frameMargins_, state.windowSize, false));
+        painter.drawPixmap(0, 0, cache_.nineSlice(skin_->master(), *frame_, frameMargins_, state.windowSize, false, ratio_of(painter)));
     } else {
         const QRegion ring = QRegion(whole) - QRegion(whole.marginsRemoved(QMargins(border_, border_, border_, border_)));
         for (const QRect& r : ring) {
@@ -96,7 +96,7 @@ void SkinFrameLook::paintTitle(QPainter& painter, const NonClientState& state) c
     const QRect bar = titleRect(state.windowSize);
     const std::optional<QRect>& look = state.active ? titleActive_ : titleInactive_;
     if (look && !bar.isEmpty()) {
-        painter.drawPixmap(bar.topLeft(), cache_.nineSlice(skin_->master(), *look, titleMargins_, bar.size()));
+        painter.drawPixmap(bar.topLeft(), cache_.nineSlice(skin_->master(), *look, titleMargins_, bar.size(), true, ratio_of(painter)));
     } else {
         painter.fillRect(bar, titleColor_);
     }
@@ -122,8 +122,8 @@ void SkinFrameLook::paintCloseButton(QPainter& painter, const NonClientState& st
                                        : state.closeButton == CloseButtonState::Pressed ? 2 : 0;
     if (closeStrip_) {
         const int w = closeStrip_->width() / kTitleButtonLooks;
-        painter.drawImage(button.topLeft(), skin_->master(), QRect(closeStrip_->left() + look * w, closeStrip_->top(), w,
-                                                                   closeStrip_->height()));
+        const QRect piece(closeStrip_->left() + look * w, closeStrip_->top(), w, closeStrip_->height());
+        painter.drawPixmap(button.topLeft(), cache_.piece(skin_->master(), piece, ratio_of(painter)));
         return;
     }
     painter.save();
@@ -138,7 +138,7 @@ void SkinFrameLook::paintCloseButton(QPainter& painter, const NonClientState& st
 void SkinFrameLook::paintClientBackground(QPainter& painter, const QRect& clientRect) const
 {
     if (client_ && !clientRect.isEmpty()) {
-        painter.drawPixmap(clientRect.topLeft(), cache_.cover(skin_->master(), *client_, clientRect.size()));
+        painter.drawPixmap(clientRect.topLeft(), cache_.cover(skin_->master(), *client_, clientRect.size(), ratio_of(painter)));
     } else {
         painter.fillRect(clientRect, formColor_);
     }

@@ -92,8 +92,8 @@ void TSkinProvider::addExtendedBorder(QWidget& form, const TSkinManager& manager
     if (!kestrun::skin::wants_extended_border(conditions)) {
         return;
     }
-    if (!kestrun::skin::compositing_manager_running()) {
-        qCDebug(lcSkin, "no compositing manager runs, so the window has no extended border");
+    if (const char* why = kestrun::skin::why_no_extended_border()) {
+        qCDebug(lcSkin, "the window has no extended border: %s", why);
         return;
     }
     const QImage& image = skin->image(*d.value("GLOBALINFO", "EXBORDER"));

@@ -24,13 +24,27 @@ Bands bands(int start, int length, int first, int last)
     return {{start, start + first, start + length - last, start + length}};
 }
 
-QImage nine_slice_image(const QImage& image, const QRect& source, const QMargins& m, QSize size, bool middle)
+// A transparent picture of `size` logical pixels with `ratio` device pixels to each.
+QImage blank(QSize size, qreal ratio)
 {
-    QImage out(size, QImage::Format_ARGB32_Premultiplied);
+    QImage out(QSize(int(std::ceil(size.width() * ratio)), int(std::ceil(size.height() * ratio))),
+               QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(ratio);
     out.fill(Qt::transparent);
+    return out;
+}
+
+bool unscaled(qreal ratio) { return qFuzzyCompare(ratio, 1.0); }
+
+QImage nine_slice_image(const QImage& image, const QRect& source, const QMargins& m, QSize size, bool middle,
+                        qreal ratio)
+{
+    QImage out = blank(size, ratio);
     QPainter p(&out);
-    // Stretched parts repeat source pixels (no filtering): the skins' stretchable middles are plain or
-    // graded along the other axis, so this keeps every colour exactly as drawn.
+    // Unscaled, stretched parts repeat source pixels (no filtering): the skins' stretchable middles are
+    // plain or graded along the other axis, so this keeps every colour exactly as drawn. Scaled, every
+    // part is filtered, so that curves and stars stay smooth.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, !unscaled(ratio));
     const Bands sx = bands(source.left(), source.width(), m.left(), m.right());
     const Bands sy = bands(source.top(), source.height(), m.top(), m.bottom());
     // The target keeps the source's margins, within its own size.
@@ -52,17 +66,16 @@ QImage nine_slice_image(const QImage& image, const QRect& source, const QMargins
     return out;
 }
 
-QImage cover_image(const QImage& image, const QRect& source, QSize size)
+QImage cover_image(const QImage& image, const QRect& source, QSize size, qreal ratio)
 {
     const double scale = std::max({1.0, double(size.width()) / source.width(), double(size.height()) / source.height()});
     const QSizeF scaled(source.width() * scale, source.height() * scale);
     const QRectF target((size.width() - scaled.width()) / 2, size.height() - scaled.height(), scaled.width(),
                         scaled.height());
-    QImage out(size, QImage::Format_ARGB32_Premultiplied);
-    out.fill(Qt::transparent);
+    QImage out = blank(size, ratio);
     QPainter p(&out);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (scale == 1.0) {
+    if (scale == 1.0 && unscaled(ratio)) {
         p.drawImage(QPoint(int(std::lround(target.left())), int(std::lround(target.top()))), image, source);
     } else {
         p.drawImage(target, image, source);
@@ -73,31 +86,45 @@ QImage cover_image(const QImage& image, const QRect& source, QSize size)
 
 }  // namespace
 
-SliceCache::Key SliceCache::key(const QImage& image, const QRect& source, const QMargins& m, QSize size, Kind kind)
+qreal ratio_of(const QPainter& painter)
+{
+    const QPaintDevice* device = painter.device();
+    return device ? device->devicePixelRatioF() : 1.0;
+}
+
+SliceCache::Key SliceCache::key(const QImage& image, const QRect& source, const QMargins& m, QSize size, Kind kind,
+                                qreal ratio)
 {
     return {image.cacheKey(), source.x(), source.y(), source.width(), source.height(), m.left(), m.top(), m.right(),
-            m.bottom(), size.width(), size.height(), kind};
+            m.bottom(), size.width(), size.height(), kind, int(std::lround(ratio * 1000))};
+}
+
+template <typename Make>
+const QPixmap& SliceCache::find_or_make(const Key& k, Make&& make)
+{
+    auto it = pixmaps_.find(k);
+    if (it == pixmaps_.end()) {
+        it = pixmaps_.emplace(k, QPixmap::fromImage(make())).first;
+    }
+    return it->second;
 }
 
 const QPixmap& SliceCache::nineSlice(const QImage& image, const QRect& source, const QMargins& margins, QSize size,
-                                     bool middle)
+                                     bool middle, qreal ratio)
 {
-    const Key k = key(image, source, margins, size, middle ? Kind::NineSlice : Kind::NineSliceFrame);
-    auto it = pixmaps_.find(k);
-    if (it == pixmaps_.end()) {
-        it = pixmaps_.emplace(k, QPixmap::fromImage(nine_slice_image(image, source, margins, size, middle))).first;
-    }
-    return it->second;
+    const Key k = key(image, source, margins, size, middle ? Kind::NineSlice : Kind::NineSliceFrame, ratio);
+    return find_or_make(k, [&] { return nine_slice_image(image, source, margins, size, middle, ratio); });
 }
 
-const QPixmap& SliceCache::cover(const QImage& image, const QRect& source, QSize size)
+const QPixmap& SliceCache::cover(const QImage& image, const QRect& source, QSize size, qreal ratio)
 {
-    const Key k = key(image, source, QMargins(), size, Kind::Cover);
-    auto it = pixmaps_.find(k);
-    if (it == pixmaps_.end()) {
-        it = pixmaps_.emplace(k, QPixmap::fromImage(cover_image(image, source, size))).first;
-    }
-    return it->second;
+    const Key k = key(image, source, QMargins(), size, Kind::Cover, ratio);
+    return find_or_make(k, [&] { return cover_image(image, source, size, ratio); });
+}
+
+const QPixmap& SliceCache::piece(const QImage& image, const QRect& source, qreal ratio)
+{
+    return nineSlice(image, source, QMargins(), source.size(), true, ratio);
 }
 
 }  // namespace kestrun::skin

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
@@ -92,6 +94,30 @@ private slots:
         QCOMPARE(form->Label3->height(), metrics.height());
         QCOMPARE(form->Label3->font(), shell::tahoma(13, true));
         QVERIFY(form->Label3->geometry().right() < form->iResult->x());
+    }
+
+    // With the faces the window is laid out with, every caption ends before the field beside it.
+    void no_caption_is_cut_off_or_covered() {
+        for (TLabel* label : {form->Label1, form->Label2}) {
+            const int textRight = label->mapTo(form->clientArea(), QPoint(0, 0)).x() +
+                                  label->fontMetrics().horizontalAdvance(label->text());
+            QVERIFY2(textRight <= label->mapTo(form->clientArea(), QPoint(label->width(), 0)).x(),
+                     qPrintable(label->text() + " is cut off"));
+            QVERIFY2(textRight <= form->pers->x(), qPrintable(label->text() + " runs under the field beside it"));
+        }
+        QVERIFY(form->Label3->geometry().right() < form->iResult->x());
+    }
+
+    // The bitmap face has strikes only for unscaled screens; on a scaled one the edit fields take a face
+    // with outlines, which grows with the screen (run at scale 1 and 2).
+    void the_edit_fields_take_a_face_that_grows_with_a_scaled_screen() {
+        const bool scaled = !qFuzzyCompare(form->devicePixelRatioF(), 1.0);
+        for (QWidget* field : {static_cast<QWidget*>(form->trade), static_cast<QWidget*>(form->pers)}) {
+            const QFontInfo face(field->font());
+            const bool outlines = QFontDatabase::isScalable(face.family(), face.styleName());
+            if (scaled) QVERIFY2(outlines, qPrintable(face.family() + " has no outlines"));
+            else QCOMPARE(field->font(), shell::windowFont());
+        }
     }
 
     void the_payout_field_stands_above_the_first_group_box() {

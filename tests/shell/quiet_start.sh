@@ -10,8 +10,8 @@ out=$2
 mkdir -p "$out"
 
 fail() { echo "quiet start: $*" >&2; exit 1; }
-source "$(dirname "$0")/own_xvfb.sh"
-start_xvfb "$out"
+. "$(dirname "$0")/x_server.sh"
+start_x_server "$out" -screen 0 640x480x24
 unset QT_LOGGING_RULES
 
 # What a desktop session gives every program: a runtime folder of its own and a home.

@@ -12,7 +12,6 @@ out=$3
 mkdir -p "$out"
 
 fail() { echo "end-to-end: $*" >&2; exit 1; }
-source "$(dirname "$0")/own_xvfb.sh"
 
 # Without any display the program says so plainly instead of aborting.
 if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$kestrun" 2>"$out/no-display.txt"; then
@@ -20,8 +19,8 @@ if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$kestrun" 2>"$out/no-di
 fi
 grep -q '^kestrun: no display' "$out/no-display.txt" || fail "no plain message without a display: $(cat "$out/no-display.txt")"
 
-start_xvfb "$out"
-export QT_QPA_PLATFORM=xcb
+. "$(dirname "$0")/x_server.sh"
+start_x_server "$out" -screen 0 640x480x24
 
 "$kestrun" 2>"$out/kestrun.log" &
 kestrun_pid=$!

@@ -42,6 +42,20 @@ TEST(ExtendedBorder, asks_for_the_compositing_selection_of_the_display_screen)
     }
 }
 
+// A border window can only stand around the main window where the program places its windows itself:
+// not on Wayland, where only the compositor knows where a window is.
+TEST(ExtendedBorder, is_left_out_where_the_program_cannot_place_windows)
+{
+    const std::pair<const char*, bool> rows[] = {
+        {"xcb", true}, {"wayland", false}, {"wayland-egl", false}, {"offscreen", false}, {"eglfs", false},
+    };
+    for (const auto& [platform, places] : rows) {
+        EXPECT_EQ(kestrun::skin::platform_places_windows(QString::fromLatin1(platform)), places) << platform;
+    }
+    EXPECT_STREQ(kestrun::skin::why_no_extended_border(),
+                 "the platform does not let the program place a window around another");
+}
+
 TEST(ExtendedBorder, is_not_there_without_a_compositing_manager)
 {
     EXPECT_FALSE(kestrun::skin::compositing_manager_running());  // the offscreen platform has none

@@ -257,6 +257,53 @@ TEST(SliceCache, makes_each_size_once)
     EXPECT_EQ(cache.size(), 2u);
 }
 
+// On a scaled screen a part is made with the screen's own pixels and filtered: a one-pixel checkerboard
+// enlarged pixel by pixel would hold only its two colours, a smooth enlargement holds the greys between.
+TEST(SliceCache, draws_each_part_for_the_screens_pixel_ratio_smoothly)
+{
+    QImage checker(8, 8, QImage::Format_RGB32);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            checker.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+        }
+    }
+    const auto greys = [](const QPixmap& pixmap) {
+        const QImage image = pixmap.toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const int grey = qGray(image.pixel(x, y));
+                count += grey > 40 && grey < 215;
+            }
+        }
+        return count;
+    };
+    kestrun::skin::SliceCache cache;
+    struct Row {
+        const char* name;
+        qreal ratio;
+        QSize pixels;
+        bool smooth;
+    };
+    const Row rows[] = {{"unscaled", 1.0, {8, 8}, false}, {"1.25", 1.25, {10, 10}, true}, {"1.5", 1.5, {12, 12}, true},
+                        {"2", 2.0, {16, 16}, true}};
+    for (const Row& row : rows) {
+        const QPixmap& piece = cache.piece(checker, checker.rect(), row.ratio);
+        EXPECT_EQ(piece.size(), row.pixels) << row.name;
+        EXPECT_DOUBLE_EQ(piece.devicePixelRatio(), row.ratio) << row.name;
+        EXPECT_EQ(piece.deviceIndependentSize(), QSizeF(8, 8)) << row.name;
+        EXPECT_EQ(greys(piece) > 0, row.smooth) << row.name;
+        if (!row.smooth) {
+            EXPECT_EQ(piece.toImage().convertToFormat(QImage::Format_RGB32), checker) << row.name;
+        }
+        // Drawn once: asked again, the same pixmap.
+        EXPECT_EQ(cache.piece(checker, checker.rect(), row.ratio).cacheKey(), piece.cacheKey()) << row.name;
+    }
+    EXPECT_EQ(cache.size(), std::size(rows));
+    const QPixmap& sky = cache.cover(checker, checker.rect(), QSize(20, 10), 2.0);
+    EXPECT_EQ(sky.size(), QSize(40, 20));
+}
+
 // A decimal comma in the user's settings changes nothing: the version is read with a point.
 struct CommaNumbers : std::numpunct<char> {
     char do_decimal_point() const override { return ','; }

@@ -1,7 +1,8 @@
-# Sourced by the tests that run the program in an X server of their own. The sourcing script defines
-# fail MESSAGE and may set kestrun_pid; both the program and the X server end with the script.
-#   wait_for COMMAND...    waits up to ~10 s for COMMAND to succeed
-#   start_xvfb FOLDER      starts Xvfb on a free display (-displayfd) and exports DISPLAY
+# Sourced by the tests that run the real program in their own X server.
+#   start_x_server OUTPUT_FOLDER [XVFB OPTIONS...]   starts Xvfb on a free display and exports DISPLAY
+#   wait_for COMMAND...                               waits up to ~10 s for COMMAND to succeed
+# On exit the X server and the program whose pid is in $kestrun_pid are ended. The sourcing script
+# defines fail MESSAGE.
 for tool in Xvfb xdotool; do
   command -v "$tool" >/dev/null || fail "$tool is missing (tools/setup-debian installs it)"
 done
@@ -22,12 +23,14 @@ wait_for() {
   return 1
 }
 
-start_xvfb() {
+start_x_server() {
   local out=$1
+  shift
   : >"$out/display"
-  Xvfb -displayfd 5 -screen 0 640x480x24 -nolisten tcp 5>"$out/display" 2>"$out/xvfb.log" &
+  Xvfb -displayfd 5 "$@" -nolisten tcp 5>"$out/display" 2>"$out/xvfb.log" &
   xvfb_pid=$!
   wait_for test -s "$out/display" || fail "Xvfb did not start: $(cat "$out/xvfb.log")"
   export DISPLAY=":$(head -n1 "$out/display")"
   unset WAYLAND_DISPLAY
+  export QT_QPA_PLATFORM=xcb
 }

@@ -1,0 +1,9 @@
+#pragma once
+// What screen readers learn of the window: the Payout field and the labels as texts, the main window as
+// a frame with the close button of its own title bar. Installed once, before the first control exists.
+
+namespace shell {
+
+void installAccessibility();
+
+}  // namespace shell
