@@ -36,7 +36,7 @@ start_and_close "$out/quiet.log"
 $(cat "$out/quiet.log")"
 
 start_and_close "$out/debug.log" QT_LOGGING_RULES="kestrun.*.debug=true"
-grep -q "kestrun.skin: no compositing manager runs, so the window has no extended border" "$out/debug.log" \
+grep -q "kestrun.skin: the window has no extended border: no compositing manager runs" "$out/debug.log" \
   || fail "with kestrun.*.debug=true the program did not say why the window has no extended border:
 $(cat "$out/debug.log")"
 grep -q 'kestrun.skin: the skin "autumnsky (internal)" is taken from the program' "$out/debug.log" \
