@@ -5,11 +5,11 @@
 
 #include <QStyleFactory>
 
-#include "ledger/failures.h"
 #include "ledger/series.h"
 #include "shell/decimal_point.h"
 #include "shell/error_display.h"
 #include "shell/fonts.h"
+#include "shell/handler_dispatch.h"
 #include "shell/icons.h"
 #include "shell/main_window.h"
 #include "shell/startup_failure.h"
@@ -17,12 +17,17 @@
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
+    // Every handler of ours catches its failures at its own boundary (shell/handler_dispatch.h). A
+    // failure that gets here has already unwound through Qt's frames: a fault of the program. It is
+    // recorded and still shown, so that nothing is lost for the user.
     try {
         return QApplication::notify(receiver, event);
-    } catch (const ledger::Exception& failure) {
-        shell::showFailure(QString::fromLatin1(failure.message()));
-    } catch (const std::exception& failure) {
-        shell::showFailure(QString::fromLocal8Bit(failure.what()));
+    } catch (...) {
+        const QString message = shell::currentFailureMessage();
+        ++escapedFailures_;
+        qCritical("kestrun: a failure left the event handling past the handlers' boundary: %s",
+                  qPrintable(message));
+        shell::showFailure(message);
     }
     return true;
 }
@@ -44,13 +49,17 @@ bool isSet(const char* name) {
 // The address of the code that caught a start-up failure, for the box that tells of it.
 [[gnu::noinline]] const void* catchingCode() { return __builtin_return_address(0); }
 
+QString g_title;
+
 }  // namespace
 
 bool hasDisplay() { return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"); }
 
+QString applicationTitle() { return g_title; }
+
 void setUpApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("kestrun"));
-    QGuiApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationTitle));
+    g_title = QString::fromLatin1(kApplicationTitle);
     QGuiApplication::setDesktopFileName(QStringLiteral("kestrun"));
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(style);

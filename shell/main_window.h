@@ -84,3 +84,8 @@ private:
 
 // The series of trades that the two buttons advance: one for the life of the process.
 ledger::Series& formSeries();
+
+namespace shell {
+// The main window: the first TForm1 created, while it lives; it owns every error box.
+QWidget* mainWindow();
+}  // namespace shell

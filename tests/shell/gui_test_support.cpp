@@ -65,7 +65,10 @@ void expectErrorBox(SeenBox& seen, std::function<void(QMessageBox&)> whileOpen) 
 void verifyEveryBoxWasExpected() {
     QCOMPARE(ModalWatchdog::instance().takeUnexpected(), QStringList());
     QCOMPARE(ModalWatchdog::instance().takeUnmet(), 0);
+    QCOMPARE(escapedFailures(), 0);
 }
+
+int escapedFailures() { return static_cast<TApplication*>(QCoreApplication::instance())->escapedFailures(); }
 
 std::unique_ptr<TForm1> showForm() {
     formSeries().start();
