@@ -7,6 +7,8 @@
 
 #include "ledger/series.h"
 #include "shell/decimal_point.h"
+#include "shell/display_check.h"
+#include "shell/end_signals.h"
 #include "shell/error_display.h"
 #include "shell/fonts.h"
 #include "shell/handler_dispatch.h"
@@ -74,7 +76,9 @@ int run(int& argc, char** argv, const std::function<void(TForm1&)>& beforeLoop) 
     std::unique_ptr<TForm1> window;
     try {
         readDecimalSeparator();
+        beginPlatformStart(argc, argv);
         application = std::make_unique<TApplication>(argc, argv);
+        endPlatformStart();
         setUpApplication();
         window = std::make_unique<TForm1>();
         formSeries().start();
@@ -84,6 +88,11 @@ int run(int& argc, char** argv, const std::function<void(TForm1&)>& beforeLoop) 
         showStartupFailure(startupFailureText(failure.className, locate(catchingCode()), failure.message));
         return 1;
     }
+    // The end signals close the window and end the loop, as the window's close button does.
+    const EndOnSignals endOnSignals([&window] {
+        window->close();
+        QCoreApplication::quit();
+    });
     window->show();
     return application->exec();
 }
