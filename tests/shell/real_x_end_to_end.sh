@@ -30,14 +30,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Waits up to ~10 s for a command to succeed.
-wait_for() {
-  for _ in $(seq 100); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
+# shellcheck source=script_support.sh
+source "$(dirname "$0")/script_support.sh"
 
 : >"$out/display"
 Xvfb -displayfd 5 -screen 0 640x480x24 -nolisten tcp 5>"$out/display" 2>"$out/xvfb.log" &

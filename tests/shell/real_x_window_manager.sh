@@ -26,14 +26,8 @@ check() {
   if "$@"; then pass "$name"; else fail "$name"; fi
 }
 
-# Waits up to ~10 s for a command to succeed.
-wait_for() {
-  for _ in $(seq 100); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
+# shellcheck source=script_support.sh
+source "$(dirname "$0")/script_support.sh"
 
 xvfb_pid=
 wm_pid=
