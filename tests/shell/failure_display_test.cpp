@@ -99,6 +99,7 @@ private slots:
         QCOMPARE(seen.buttons, 1);
         QVERIFY(seen.okButton);
         QCOMPARE(seen.modality, Qt::ApplicationModal);
+        QCOMPARE(seen.transientParent, form->windowHandle());
         QTEST(formSeries().state(), "after");
         QCOMPARE(form->iResult->text(), result);
         QCOMPARE(form->trade->text(), firstTrade);

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QStringList>
+#include <QWindow>
 
 #include "shell/main_window.h"
 
@@ -45,6 +46,7 @@ struct SeenBox {
     QList<QAbstractButton*>::size_type buttons = 0;
     bool okButton = false;
     Qt::WindowModality modality = Qt::NonModal;
+    QWindow* transientParent = nullptr;  // the window the box belongs to
 };
 
 // Expects one error box, records it and closes it with OK (or runs `whileOpen` first).
