@@ -21,16 +21,16 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 bool TApplication::notify(QObject* receiver, QEvent* event) {
     // Every handler of ours catches its failures at its own boundary (shell/handler_dispatch.h). A
     // failure that gets here has already unwound through Qt's frames: a fault of the program. It is
-    // recorded and still shown, so that nothing is lost for the user.
+    // recorded and still shown (once it is over), so that nothing is lost for the user.
+    QString message;
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
-        const QString message = shell::currentFailureMessage();
-        ++escapedFailures_;
-        qCritical("kestrun: a failure left the event handling past the handlers' boundary: %s",
-                  qPrintable(message));
-        shell::showFailure(message);
+        message = shell::currentFailureMessage();
     }
+    ++escapedFailures_;
+    qCritical("kestrun: a failure left the event handling past the handlers' boundary: %s", qPrintable(message));
+    shell::showFailure(message);
     return true;
 }
 

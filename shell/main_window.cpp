@@ -78,7 +78,6 @@ TForm1::TForm1(QWidget* parent)
       caption_(QStringLiteral("Ombrelt")),
       ownIcon_(shell::windowOwnIcon()) {
     setObjectName(QStringLiteral("Form1"));
-    if (!g_mainForm) g_mainForm = this;
     setWindowTitle(shell::applicationTitle());
     setFont(shell::windowFont());
     setMouseTracking(true);
@@ -110,6 +109,7 @@ TForm1::TForm1(QWidget* parent)
     setFrameLook(nullptr);
     // Every control and setting of the window is in place from here on.
     loaded();
+    if (!g_mainForm) g_mainForm = this;
 }
 
 TForm1::~TForm1() {
