@@ -73,13 +73,24 @@ void setUpApplication() {
 
 int run(int& argc, char** argv, const std::function<void(TForm1&)>& beforeLoop) {
     std::unique_ptr<TApplication> application;
+    std::unique_ptr<EndOnSignals> endOnSignals;
     std::unique_ptr<TForm1> window;
+    bool ended = false;
     try {
         readDecimalSeparator();
         beginPlatformStart(argc, argv);
         application = std::make_unique<TApplication>(argc, argv);
         endPlatformStart();
         setUpApplication();
+        // The end signals close the window and end the loop, as the window's close button does; one
+        // that comes while the window is still being built (its skin's box open) ends the program
+        // before the window is shown.
+        endOnSignals = std::make_unique<EndOnSignals>([&window, &ended] {
+            ended = true;
+            if (window) window->close();
+            // Every running loop ends, an open box's own among them; quit() would end only exec()'s.
+            QCoreApplication::exit(0);
+        });
         window = std::make_unique<TForm1>();
         formSeries().start();
         if (beforeLoop) beforeLoop(*window);
@@ -88,11 +99,7 @@ int run(int& argc, char** argv, const std::function<void(TForm1&)>& beforeLoop) 
         showStartupFailure(startupFailureText(failure.className, locate(catchingCode()), failure.message));
         return 1;
     }
-    // The end signals close the window and end the loop, as the window's close button does.
-    const EndOnSignals endOnSignals([&window] {
-        window->close();
-        QCoreApplication::quit();
-    });
+    if (ended) return 0;
     window->show();
     return application->exec();
 }

@@ -11,6 +11,9 @@ grab=$2
 out=$3
 mkdir -p "$out"
 
+# shellcheck source=script_support.sh
+source "$(dirname "$0")/script_support.sh"
+# Here a failure ends the test at once.
 fail() { echo "end-to-end: $*" >&2; exit 1; }
 for tool in Xvfb xdotool; do
   command -v "$tool" >/dev/null || fail "$tool is missing (tools/setup-debian installs it)"
@@ -30,8 +33,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# shellcheck source=script_support.sh
-source "$(dirname "$0")/script_support.sh"
 
 : >"$out/display"
 Xvfb -displayfd 5 -screen 0 640x480x24 -nolisten tcp 5>"$out/display" 2>"$out/xvfb.log" &
