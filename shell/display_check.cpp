@@ -30,12 +30,21 @@ QByteArray argumentOf(int argc, char** argv, const char* option) {
     return {};
 }
 
+#ifdef KESTRUN_HAVE_XCB
+// The connection that found the X display reachable. It stays open until Qt has connected too: an X
+// server whose last client leaves resets itself, and a connection made during that reset fails.
+xcb_connection_t* g_checkConnection = nullptr;
+#endif
+
 QString x11Problem(const QByteArray& display) {
 #ifdef KESTRUN_HAVE_XCB
     xcb_connection_t* connection = xcb_connect(display.isEmpty() ? nullptr : display.constData(), nullptr);
-    const bool failed = xcb_connection_has_error(connection) != 0;
+    if (xcb_connection_has_error(connection) == 0) {
+        if (g_checkConnection) xcb_disconnect(g_checkConnection);
+        g_checkConnection = connection;
+        return {};
+    }
     xcb_disconnect(connection);
-    if (!failed) return {};
 #endif
     if (display.isEmpty())
         return QStringLiteral("no X display to open: DISPLAY is not set; start kestrun in a desktop session "
@@ -129,6 +138,9 @@ void beginPlatformStart(int argc, char** argv) {
 }
 
 void endPlatformStart() {
+#ifdef KESTRUN_HAVE_XCB
+    if (g_checkConnection) xcb_disconnect(std::exchange(g_checkConnection, nullptr));
+#endif
     qInstallMessageHandler(g_previous);
     for (const auto& [type, text] : std::exchange(g_held, {})) {
         const QMessageLogContext context;

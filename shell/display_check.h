@@ -17,7 +17,8 @@ QString chosenPlatform(int argc, char** argv);
 // Wayland by a connection to the compositor's socket.
 QString displayProblem(int argc, char** argv);
 
-// From here until endPlatformStart(), a fatal message of Qt (no platform plugin could start) ends the
+// From here until endPlatformStart() (which also lets go of the connection that displayProblem() found
+// the X display with), a fatal message of Qt (no platform plugin could start) ends the
 // process with one line on standard error and exit status 1 instead of an abort.
 void beginPlatformStart(int argc, char** argv);
 void endPlatformStart();
