@@ -5,11 +5,13 @@
 
 #include <QStyleFactory>
 
-#include "ledger/failures.h"
 #include "ledger/series.h"
 #include "shell/decimal_point.h"
+#include "shell/display_check.h"
+#include "shell/end_signals.h"
 #include "shell/error_display.h"
 #include "shell/fonts.h"
+#include "shell/handler_dispatch.h"
 #include "shell/icons.h"
 #include "shell/main_window.h"
 #include "shell/startup_failure.h"
@@ -18,13 +20,18 @@
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
+    // Every handler of ours catches its failures at its own boundary (shell/handler_dispatch.h). A
+    // failure that gets here has already unwound through Qt's frames: a fault of the program. It is
+    // recorded and still shown (once it is over), so that nothing is lost for the user.
+    QString message;
     try {
         return QApplication::notify(receiver, event);
-    } catch (const ledger::Exception& failure) {
-        shell::showFailure(QString::fromLatin1(failure.message()));
-    } catch (const std::exception& failure) {
-        shell::showFailure(QString::fromLocal8Bit(failure.what()));
+    } catch (...) {
+        message = shell::currentFailureMessage();
     }
+    ++escapedFailures_;
+    qCCritical(lcShell, "a failure left the event handling past the handlers' boundary: %s", qPrintable(message));
+    shell::showFailure(message);
     return true;
 }
 
@@ -45,13 +52,17 @@ bool isSet(const char* name) {
 // The address of the code that caught a start-up failure, for the box that tells of it.
 [[gnu::noinline]] const void* catchingCode() { return __builtin_return_address(0); }
 
+QString g_title;
+
 }  // namespace
 
 bool hasDisplay() { return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"); }
 
+QString applicationTitle() { return g_title; }
+
 void setUpApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("kestrun"));
-    QGuiApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationTitle));
+    g_title = QString::fromLatin1(kApplicationTitle);
     QGuiApplication::setDesktopFileName(QStringLiteral("kestrun"));
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(style);
@@ -63,11 +74,24 @@ void setUpApplication() {
 
 int run(int& argc, char** argv, const std::function<void(TForm1&)>& beforeLoop) {
     std::unique_ptr<TApplication> application;
+    std::unique_ptr<EndOnSignals> endOnSignals;
     std::unique_ptr<TForm1> window;
+    bool ended = false;
     try {
         readDecimalSeparator();
+        beginPlatformStart(argc, argv);
         application = std::make_unique<TApplication>(argc, argv);
+        endPlatformStart();
         setUpApplication();
+        // The end signals close the window and end the loop, as the window's close button does; one
+        // that comes while the window is still being built (its skin's box open) ends the program
+        // before the window is shown.
+        endOnSignals = std::make_unique<EndOnSignals>([&window, &ended] {
+            ended = true;
+            if (window) window->close();
+            // Every running loop ends, an open box's own among them; quit() would end only exec()'s.
+            QCoreApplication::exit(0);
+        });
         window = std::make_unique<TForm1>();
         formSeries().start();
         if (beforeLoop) beforeLoop(*window);
@@ -76,6 +100,7 @@ int run(int& argc, char** argv, const std::function<void(TForm1&)>& beforeLoop) 
         showStartupFailure(startupFailureText(failure.className, locate(catchingCode()), failure.message));
         return 1;
     }
+    if (ended) return 0;
     window->show();
     return application->exec();
 }

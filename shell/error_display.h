@@ -16,6 +16,6 @@ QString errorBoxCaption();
 // message in an application-modal box (stop icon, one OK button). The main window takes no input
 // while it is open; afterwards the window that was active is active again and the control that had
 // the focus has it again.
-void showFailure(const QString& message);
+void showFailure(const QString& message) noexcept;
 
 }  // namespace shell

@@ -7,7 +7,9 @@
 
 #include "ledger/amount_reading.h"
 #include "ledger/series.h"
+#include "shell/application.h"
 #include "shell/fonts.h"
+#include "shell/handler_dispatch.h"
 #include "shell/icons.h"
 #include "shell/skin/carried_skins.h"
 
@@ -64,13 +66,19 @@ TSkinManagerSettings skinManagerDescription() {
 
 ledger::Series& formSeries() { return series; }
 
+namespace {
+TForm1* g_mainForm = nullptr;  // the first window created, as long as it lives
+}  // namespace
+
+QWidget* shell::mainWindow() { return g_mainForm; }
+
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       SkinManager1(skinManagerDescription()),
       caption_(QStringLiteral("Ombrelt")),
       ownIcon_(shell::windowOwnIcon()) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QGuiApplication::applicationDisplayName());
+    setWindowTitle(shell::applicationTitle());
     setFont(shell::windowFont());
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -86,9 +94,10 @@ TForm1::TForm1(QWidget* parent)
     QWidget::setTabOrder(Button2, pers);
     QWidget::setTabOrder(pers, trade);
 
-    connect(trade, &QLineEdit::textChanged, this, &TForm1::tradeChange);
-    connect(Button1, &QAbstractButton::clicked, this, &TForm1::Button1Click);
-    connect(Button2, &QAbstractButton::clicked, this, &TForm1::Button2Click);
+    // The handlers let their failures pass; the boundary of each connection catches them.
+    shell::connectHandler(trade, &QLineEdit::textChanged, this, &TForm1::tradeChange);
+    shell::connectHandler(Button1, &QAbstractButton::clicked, this, &TForm1::Button1Click);
+    shell::connectHandler(Button2, &QAbstractButton::clicked, this, &TForm1::Button2Click);
     auto* altF4 = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
     connect(altF4, &QShortcut::activated, this, &QWidget::close);
 
@@ -100,9 +109,12 @@ TForm1::TForm1(QWidget* parent)
     setFrameLook(nullptr);
     // Every control and setting of the window is in place from here on.
     loaded();
+    if (!g_mainForm) g_mainForm = this;
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    if (g_mainForm == this) g_mainForm = nullptr;
+}
 
 void TForm1::createControls() {
     GroupBox1 = makeGroupBox(client_, "GroupBox1", {4, 8, 185, 66});

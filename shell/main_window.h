@@ -65,12 +65,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
     void loaded();
     void layFrame();
     void setCloseButtonState(CloseButtonState state);
+    void startMove(QPoint pointer);
+    void keepFixedSizeSoon();
 
     QString caption_;
     QIcon ownIcon_;
@@ -78,9 +82,17 @@ private:
     std::shared_ptr<const FrameLook> look_;
     CloseButtonState closeState_ = CloseButtonState::Normal;
     bool closePressed_ = false;
+    bool titlePressed_ = false;  // the button went down on the title bar; a drag from there moves
+    QPoint titlePressedAt_;      // where it went down (screen coordinates)
+    bool restoringSize_ = false;  // the fixed size is about to be put back
     bool dragging_ = false;  // moving the window by itself where the window manager offers no move
     QPoint dragOffset_;
 };
 
 // The series of trades that the two buttons advance: one for the life of the process.
 ledger::Series& formSeries();
+
+namespace shell {
+// The main window: the first TForm1 created, while it lives; it owns every error box.
+QWidget* mainWindow();
+}  // namespace shell

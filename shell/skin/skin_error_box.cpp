@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QtDebug>
 
+#include "shell/skin/window_hints.h"
+
 namespace kestrun::skin {
 
 void show_skin_error(const QString& message)
@@ -12,6 +14,7 @@ void show_skin_error(const QString& message)
              qPrintable(message));
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), message, QMessageBox::Ok);
     box.setObjectName(QStringLiteral("skinErrorBox"));
+    make_owned_box(box, nullptr);
     box.exec();
 }
 

@@ -13,21 +13,12 @@
 #include "ledger/failures.h"
 #include "ledger/series.h"
 #include "shell/error_display.h"
+#include "shell/handler_dispatch.h"
 #include "shell/startup_failure.h"
 
 Q_DECLARE_METATYPE(ledger::SeriesState)
 
 namespace {
-
-// Throws from the handling of an event, as a button's handler would.
-class Thrower : public QObject {
-public:
-    std::function<void()> fail;
-    bool event(QEvent* e) override {
-        if (e->type() == QEvent::User) fail();
-        return QObject::event(e);
-    }
-};
 
 unsigned short x87ControlWord() {
     unsigned short word = 0;
@@ -108,6 +99,7 @@ private slots:
         QCOMPARE(seen.buttons, 1);
         QVERIFY(seen.okButton);
         QCOMPARE(seen.modality, Qt::ApplicationModal);
+        QCOMPARE(seen.transientParent, form->windowHandle());
         QTEST(formSeries().state(), "after");
         QCOMPARE(form->iResult->text(), result);
         QCOMPARE(form->trade->text(), firstTrade);
@@ -190,19 +182,41 @@ private slots:
     void the_box_adds_a_full_stop_only_after_a_higher_code() {
         QFETCH(QString, message);
         QFETCH(bool, standard);
-        Thrower thrower;
         const std::string text = message.toStdString();
-        thrower.fail = [&] {
-            if (standard) throw std::runtime_error(text);
-            throw ledger::Exception(text);
-        };
         SeenBox seen;
         expectErrorBox(seen);
-        QEvent event(QEvent::User);
-        QApplication::sendEvent(&thrower, &event);
+        shell::runHandler([&] {
+            if (standard) throw std::runtime_error(text);
+            throw ledger::Exception(text);
+        });
         QVERIFY(seen.shown);
         QTEST(seen.text, "shown");
         QCOMPARE(seen.caption, QString("Tessaro"));
+    }
+
+    void a_thousand_failing_presses_are_each_shown_and_none_reaches_the_application() {
+        form->pers->setText("0_");
+        form->iResult->setText("shown before");
+        const int N = 1000;
+        int shown = 0;
+        for (int i = 0; i < N; ++i) {
+            ModalWatchdog::instance().expect([&shown](QMessageBox& box) {
+                if (box.text() == "Invalid floating point operation.") ++shown;
+                box.button(QMessageBox::Ok)->click();
+            });
+            // By the mouse and by Enter in turn: the two roads by which a press reaches its handler.
+            if (i % 2 == 0) {
+                clickButton(form->Button2);
+            } else {
+                QTest::keyClick(form->Button2, Qt::Key_Return);
+            }
+        }
+        QCOMPARE(shown, N);
+        QCOMPARE(escapedFailures(), 0);
+        QCOMPARE(formSeries().state(), ledger::SeriesState{});
+        QCOMPARE(form->iResult->text(), QString("shown before"));
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QCOMPARE(QApplication::focusWidget(), form->Button2);
     }
 
     void the_start_up_box_tells_class_place_and_message_data() {

@@ -56,6 +56,7 @@ void expectErrorBox(SeenBox& seen, std::function<void(QMessageBox&)> whileOpen) 
         seen.buttons = box.buttons().size();
         seen.okButton = box.button(QMessageBox::Ok) != nullptr;
         seen.modality = box.windowModality();
+        seen.transientParent = box.windowHandle() ? box.windowHandle()->transientParent() : nullptr;
         if (whileOpen) whileOpen(box);
         if (QAbstractButton* ok = box.button(QMessageBox::Ok)) QTest::mouseClick(ok, Qt::LeftButton);
         else box.close();
@@ -65,7 +66,10 @@ void expectErrorBox(SeenBox& seen, std::function<void(QMessageBox&)> whileOpen) 
 void verifyEveryBoxWasExpected() {
     QCOMPARE(ModalWatchdog::instance().takeUnexpected(), QStringList());
     QCOMPARE(ModalWatchdog::instance().takeUnmet(), 0);
+    QCOMPARE(escapedFailures(), 0);
 }
+
+int escapedFailures() { return static_cast<TApplication*>(QCoreApplication::instance())->escapedFailures(); }
 
 std::unique_ptr<TForm1> showForm() {
     formSeries().start();

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QStringList>
+#include <QWindow>
 
 #include "shell/main_window.h"
 
@@ -45,13 +46,18 @@ struct SeenBox {
     QList<QAbstractButton*>::size_type buttons = 0;
     bool okButton = false;
     Qt::WindowModality modality = Qt::NonModal;
+    QWindow* transientParent = nullptr;  // the window the box belongs to
 };
 
 // Expects one error box, records it and closes it with OK (or runs `whileOpen` first).
 void expectErrorBox(SeenBox& seen, std::function<void(QMessageBox&)> whileOpen = {});
 
-// Fails the running test if a box opened that it did not expect, or an expected one never opened.
+// Fails the running test if a box opened that it did not expect, or an expected one never opened, or
+// a failure got past the handlers' boundary into the application's own dispatch.
 void verifyEveryBoxWasExpected();
+
+// How many failures reached TApplication::notify() since the test program started.
+int escapedFailures();
 
 // A main window shown and active, with the series at its start.
 std::unique_ptr<TForm1> showForm();

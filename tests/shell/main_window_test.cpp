@@ -205,6 +205,58 @@ private slots:
         QCOMPARE(form->pos(), start + QPoint(30, 20));
     }
 
+    void a_title_bar_press_moves_the_window_only_past_the_drag_distance_data() {
+        QTest::addColumn<int>("distance");  // how far the pointer moves with the button held
+        QTest::addColumn<bool>("moves");
+        const int drag = QApplication::startDragDistance();
+        QTest::newRow("a_bare_click") << 0 << false;
+        QTest::newRow("a_shake_within_the_drag_distance") << drag - 1 << false;
+        QTest::newRow("a_drag_past_it") << drag + 30 << true;
+    }
+
+    void a_title_bar_press_moves_the_window_only_past_the_drag_distance() {
+        QFETCH(int, distance);
+        QFETCH(bool, moves);
+        const QPoint start = form->pos();
+        const QPoint grip = form->frameLook().titleBarRect(form->size()).center();
+        const QPoint to = grip + QPoint(distance, 0);
+        QTest::mousePress(form.get(), Qt::LeftButton, {}, grip);
+        if (distance > 0) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(form->mapToGlobal(grip) + QPoint(distance, 0)),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(form.get(), &move);
+        }
+        QTest::mouseRelease(form.get(), Qt::LeftButton, {}, to);
+        QCOMPARE(form->pos(), moves ? start + QPoint(distance, 0) : start);
+        // Nothing is left running: the pointer moving afterwards moves nothing, and keys still reach the
+        // focused field.
+        QTest::mouseMove(form.get(), to + QPoint(25, 25));
+        QCOMPARE(form->pos(), moves ? start + QPoint(distance, 0) : start);
+        QVERIFY(!QWidget::mouseGrabber());
+        pressKeys("7");
+        QCOMPARE(form->trade->text(), QString("7"));
+    }
+
+    void the_window_keeps_its_size_against_every_request_data() {
+        QTest::addColumn<int>("request");
+        QTest::newRow("maximise") << 0;
+        QTest::newRow("fullscreen") << 1;
+        QTest::newRow("a_resize_from_outside") << 2;
+    }
+
+    void the_window_keeps_its_size_against_every_request() {
+        QFETCH(int, request);
+        const QSize size = form->size();
+        if (request == 0) form->windowHandle()->showMaximized();
+        if (request == 1) form->windowHandle()->showFullScreen();
+        if (request == 2) form->windowHandle()->resize(size * 2);
+        // What the window system holds comes back, and the widget with it.
+        QTRY_COMPARE(form->windowHandle()->size(), size);
+        QTRY_COMPARE(form->size(), size);
+        QCOMPARE(form->clientRect().size(), QSize(194, 195));
+        QCOMPARE(form->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen), Qt::WindowStates());
+    }
+
     void focus_moves_in_the_described_order_data() {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("keys");

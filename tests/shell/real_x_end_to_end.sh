@@ -11,6 +11,9 @@ grab=$2
 out=$3
 mkdir -p "$out"
 
+# shellcheck source=script_support.sh
+source "$(dirname "$0")/script_support.sh"
+# Here a failure ends the test at once.
 fail() { echo "end-to-end: $*" >&2; exit 1; }
 
 # Without any display the program says so plainly instead of aborting.

@@ -15,13 +15,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-wait_for() {
-  for _ in $(seq 100); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
+# shellcheck source=wait_for.sh
+source "$(dirname "${BASH_SOURCE[0]}")/wait_for.sh"
 
 start_x_server() {
   local out=$1
