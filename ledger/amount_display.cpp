@@ -1,7 +1,6 @@
 #include <algorithm>
 #include "ledger/amount_display.h"
 
-#include <cmath>
 
 namespace ledger {
 
@@ -13,11 +12,11 @@ constexpr int kFixedDecimals = 2;
 
 // "INF", "-INF" or "NAN" for a value that is not finite; empty otherwise.
 bool write_non_finite(Extended value, std::string& out) {
-    if (std::isnan(value)) {
+    if (isnan(value)) {
         out = "NAN";
         return true;
     }
-    if (std::isinf(value)) {
+    if (isinf(value)) {
         out = value < 0 ? "-INF" : "INF";
         return true;
     }

@@ -1,6 +1,5 @@
 #include "ledger/amount_reading.h"
 
-#include <cmath>
 #include <cstdint>
 
 #include "ledger/failures.h"
@@ -105,14 +104,14 @@ std::optional<Extended> rounded_value(const Parsed& p, char separator) noexcept 
         whole = whole + (c - '0');
     }
     settle(whole);
-    if (std::isinf(whole)) return std::nullopt;
+    if (isinf(whole)) return std::nullopt;
     if (p.k > 0) {
         whole = scale_up(whole, static_cast<int>(p.k));
     } else if (p.k < 0) {
         whole = p.k > -kScaleLimit ? scale_down(whole, static_cast<int>(-p.k)) : Extended{0};
     }
     settle(whole);
-    if (std::isinf(whole)) return std::nullopt;
+    if (isinf(whole)) return std::nullopt;
     return whole;
 }
 

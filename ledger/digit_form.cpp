@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -11,8 +10,8 @@ namespace ledger {
 namespace {
 
 constexpr int kRawDigits = 18;
-constexpr Extended kRawLimit = 1e18L;  // the raw whole number lies below this
-constexpr Extended kRawFloor = 1e17L;  // ... and at or above this
+constexpr Extended kRawLimit = std::uint64_t{1000000000000000000};  // the raw whole number lies below this
+constexpr Extended kRawFloor = std::uint64_t{100000000000000000};  // ... and at or above this
 
 // |value| x 10^(18 - exponent), rounded to a whole number, ties to even.
 Extended scaled_whole(Extended magnitude, int exponent) noexcept {
@@ -51,9 +50,9 @@ void write_18_digits(std::uint64_t n, char* out) noexcept {
 
 DigitForm digit_form(Extended value, int precision, std::optional<int> decimals) {
     DigitForm form;
-    if (!std::isnormal(value)) return form;  // zero, and values too small to be normal
+    if (!isnormal(value)) return form;  // zero, and values too small to be normal
 
-    const Extended magnitude = std::fabs(value);
+    const Extended magnitude = abs(value);
     const int e2 = binary_exponent(magnitude);
     // floor(e2 x log10(2)) + 1; the shift of a negative number rounds towards minus infinity.
     int exponent = ((e2 * 19728) >> 16) + 1;
@@ -71,14 +70,14 @@ DigitForm digit_form(Extended value, int precision, std::optional<int> decimals)
     whole = round_to_whole(whole);
 
     char raw[kRawDigits];
-    write_18_digits(static_cast<std::uint64_t>(whole), raw);
+    write_18_digits(whole_to_uint64(whole), raw);
 
     int kept = decimals ? exponent + *decimals : kRawDigits;
     if (kept < 0) return form;
     kept = std::min({kept, precision, kRawDigits});
 
     form.exponent = exponent;
-    form.negative = std::signbit(value);
+    form.negative = signbit(value);
     form.digits.assign(raw, raw + kept);
 
     if (kept < kRawDigits && raw[kept] >= '5') {
