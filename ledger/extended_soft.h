@@ -82,8 +82,9 @@ public:
         return a.exponent() == kExponentMask && (a.bits_.significand << 1) == 0;
     }
     friend constexpr bool isfinite(Extended a) noexcept { return a.exponent() != kExponentMask; }
+    // A pseudo-denormal (exponent 0, integer bit set) has the size of a normal value.
     friend constexpr bool isnormal(Extended a) noexcept {
-        return a.exponent() != 0 && a.exponent() != kExponentMask;
+        return a.exponent() != kExponentMask && (a.exponent() != 0 || (a.bits_.significand & kIntegerBit));
     }
     friend constexpr bool signbit(Extended a) noexcept { return (a.bits_.sign_exponent & kSignBit) != 0; }
     friend constexpr Extended abs(Extended a) noexcept {

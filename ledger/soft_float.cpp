@@ -57,8 +57,11 @@ bool nan_result(Bits80 a, Kind ka, Bits80 b, Kind kb, unsigned& flags, Bits80& r
     if (!a_nan && !b_nan) return false;
     if (ka == Kind::SignallingNaN || kb == Kind::SignallingNaN) flags |= kInvalid;
     Bits80 chosen;
-    if (a_nan && b_nan) {
-        // Of two NaNs the one with the larger significand; on equal significands the first operand.
+    if (a_nan && b_nan && ka != kb) {
+        // A quiet NaN wins over a signalling one.
+        chosen = ka == Kind::QuietNaN ? a : b;
+    } else if (a_nan && b_nan) {
+        // Of two NaNs of one kind the one with the larger significand; on equal significands the first.
         const std::uint64_t sa = a.significand | kQuietBit, sb = b.significand | kQuietBit;
         chosen = sb > sa ? b : a;
         if (sa == sb && negative(a) != negative(b)) chosen = negative(a) ? b : a;
@@ -68,6 +71,12 @@ bool nan_result(Bits80 a, Kind ka, Bits80 b, Kind kb, unsigned& flags, Bits80& r
     chosen.significand |= kQuietBit;
     result = chosen;
     return true;
+}
+
+// A finite value as the unit writes it: a pseudo-denormal (exponent 0, integer bit set) gets exponent 1.
+Bits80 canonical(Bits80 a) noexcept {
+    if ((a.sign_exponent & kExponentMask) == 0 && (a.significand & kIntegerBit)) a.sign_exponent |= 1;
+    return a;
 }
 
 U128 shift_right_sticky(U128 m, int shift) noexcept {
@@ -125,8 +134,8 @@ Bits80 add_signed(Bits80 a, bool a_negative, Bits80 b, bool b_negative, unsigned
         return ka == Kind::Infinity ? a : b;
     }
     if (ka == Kind::Zero && kb == Kind::Zero) return zero(a_negative && b_negative);
-    if (ka == Kind::Zero) return b;
-    if (kb == Kind::Zero) return a;
+    if (ka == Kind::Zero) return canonical(b);
+    if (kb == Kind::Zero) return canonical(a);
 
     Unpacked x = unpack(a), y = unpack(b);
     bool x_negative = a_negative, y_negative = b_negative;
