@@ -5,6 +5,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "ledger/shortest_text.h"
+
 namespace plan {
 namespace {
 
@@ -51,7 +53,7 @@ void write_csv(std::ostream& out, const SeriesPlan& plan) {
     for (const PlannedTrade& trade : plan.trades) {
         out << trade.number << ',' << field(trade.stake_text) << ','
             << field(trade.stakes_so_far_text) << ',' << field(trade.net_if_won_text) << ',' << shortest_text(trade.stake) << ','
-            << shortest_text(trade.stakes_so_far) << ',' << shortest_text(trade.net_if_won) << ','
+            << shortest_text(trade.stakes_so_far) << ',' << ledger::shortest_text(trade.net_if_won) << ','
             << mark_of(trade, plan) << '\n';
     }
 }

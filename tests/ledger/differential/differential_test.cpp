@@ -4,6 +4,7 @@
 //   KESTRUN_DIFFERENTIAL_CASES=N   operand pairs (default 2000000; the texts are a twentieth of that)
 //   KESTRUN_DIFFERENTIAL_SEED=S    the random seed (default 20261211)
 #include <cfenv>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "ledger/extended.h"
+#include "ledger/shortest_text.h"
 #include "ledger/soft_float.h"
 #include "operands.h"
 #include "side.h"
@@ -144,6 +146,20 @@ TEST(BothImplementations, compare_round_and_convert_alike) {
         ASSERT_EQ(ledger::bits80(Extended(n)), soft::from_uint64(false, n)) << n;
         const auto signed_n = static_cast<std::int64_t>(pattern >> (1 + operands.below(63)));
         ASSERT_EQ(ledger::bits80(Extended(-signed_n)), soft::from_int64(-signed_n)) << -signed_n;
+    }
+}
+
+TEST(ShortestText, is_what_the_standard_library_writes_for_the_x87_value) {
+    differential::Operands operands(kSeed + 4);
+    const std::uint64_t values = kCases / 1000;  // the exact arithmetic is slow at the ends of the range
+    for (std::uint64_t i = 0; i < values; ++i) {
+        const Bits80 v = operands.value();
+        if ((v.sign_exponent & ledger::kExponentMask) == ledger::kExponentMask) continue;
+        const Extended x = ledger::from_bits80(v);
+        char buffer[64];
+        const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, x.native());
+        ASSERT_EQ(error, std::errc{});
+        ASSERT_EQ(ledger::shortest_text(x), std::string(buffer, end)) << shown(v);
     }
 }
 
