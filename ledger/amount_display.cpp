@@ -1,5 +1,6 @@
 #include <algorithm>
 #include "ledger/amount_display.h"
+#include "ledger/raw_digits.h"
 
 
 namespace ledger {
@@ -104,12 +105,16 @@ std::string fixed_format_unguarded(Extended value, char separator) {
     return out;
 }
 
+// Most amounts are shown by integer arithmetic alone, and need no change of the floating-point
+// environment.
 std::string general_format(Extended value, char separator) {
+    if (raw_digits_need_no_arithmetic(value)) return general_format_unguarded(value, separator);
     FloatEnvironmentGuard guard;
     return general_format_unguarded(value, separator);
 }
 
 std::string fixed_format(Extended value, char separator) {
+    if (raw_digits_need_no_arithmetic(value)) return fixed_format_unguarded(value, separator);
     FloatEnvironmentGuard guard;
     return fixed_format_unguarded(value, separator);
 }

@@ -4,21 +4,13 @@
 #include <cstring>
 
 #include "ledger/amount_display.h"
+#include "ledger/raw_digits.h"
 
 namespace ledger {
 
 namespace {
 
 constexpr int kRawDigits = 18;
-constexpr Extended kRawLimit = std::uint64_t{1000000000000000000};  // the raw whole number lies below this
-constexpr Extended kRawFloor = std::uint64_t{100000000000000000};  // ... and at or above this
-
-// |value| x 10^(18 - exponent), rounded to a whole number, ties to even.
-Extended scaled_whole(Extended magnitude, int exponent) noexcept {
-    const int power = kRawDigits - exponent;
-    const Extended scaled = power >= 0 ? scale_up(magnitude, power) : scale_down(magnitude, -power);
-    return round_to_whole(scaled);
-}
 
 // "00" .. "99".
 constexpr auto kDigitPairs = [] {
@@ -53,24 +45,12 @@ DigitForm digit_form(Extended value, int precision, std::optional<int> decimals)
     if (!isnormal(value)) return form;  // zero, and values too small to be normal
 
     const Extended magnitude = abs(value);
-    const int e2 = binary_exponent(magnitude);
-    // floor(e2 x log10(2)) + 1; the shift of a negative number rounds towards minus infinity.
-    int exponent = ((e2 * 19728) >> 16) + 1;
-
-    Extended whole = scaled_whole(magnitude, exponent);
-    if (whole < kRawFloor) {
-        // The estimate came out one too high (it does for some tiny values): one digit fewer.
-        exponent -= 1;
-        whole = scaled_whole(magnitude, exponent);
-    }
-    if (whole >= kRawLimit) {
-        whole = whole / 10;
-        exponent += 1;
-    }
-    whole = round_to_whole(whole);
+    const std::optional<RawDigits> quick = raw_digits_by_integers(magnitude);
+    const RawDigits digits = quick ? *quick : raw_digits_by_scaling(magnitude);
+    const int exponent = digits.exponent;
 
     char raw[kRawDigits];
-    write_18_digits(whole_to_uint64(whole), raw);
+    write_18_digits(digits.whole, raw);
 
     int kept = decimals ? exponent + *decimals : kRawDigits;
     if (kept < 0) return form;

@@ -48,14 +48,28 @@ public:
     friend bool operator<=(Extended a, Extended b) noexcept { return a.value_ <= b.value_; }
     friend bool operator>=(Extended a, Extended b) noexcept { return a.value_ >= b.value_; }
 
-    friend bool isnan(Extended a) noexcept { return __builtin_isnan(a.value_); }
-    friend bool isinf(Extended a) noexcept { return __builtin_isinf(a.value_); }
-    friend bool isfinite(Extended a) noexcept { return __builtin_isfinite(a.value_); }
-    friend bool isnormal(Extended a) noexcept { return __builtin_isnormal(a.value_); }
+    // Told from the bits, so that no comparison raises a flag.
+    friend bool isnan(Extended a) noexcept { return a.exponent() == kExponentMask && (a.significand() << 1) != 0; }
+    friend bool isinf(Extended a) noexcept { return a.exponent() == kExponentMask && (a.significand() << 1) == 0; }
+    friend bool isfinite(Extended a) noexcept { return a.exponent() != kExponentMask; }
+    friend bool isnormal(Extended a) noexcept {
+        return a.exponent() != kExponentMask && (a.exponent() != 0 || (a.significand() & kIntegerBit));
+    }
     friend bool signbit(Extended a) noexcept { return __builtin_signbit(a.value_); }
     friend Extended abs(Extended a) noexcept { return from_native(__builtin_fabsl(a.value_)); }
 
 private:
+    int exponent() const noexcept {
+        std::uint16_t sign_exponent;
+        std::memcpy(&sign_exponent, reinterpret_cast<const char*>(&value_) + 8, 2);
+        return sign_exponent & kExponentMask;
+    }
+    std::uint64_t significand() const noexcept {
+        std::uint64_t bits;
+        std::memcpy(&bits, &value_, 8);
+        return bits;
+    }
+
     long double value_ = 0;
 };
 
