@@ -83,7 +83,7 @@ U128 shift_right_sticky(U128 m, int shift) noexcept {
     if (shift == 0) return m;
     if (shift >= 128) return m.is_zero() ? m : U128::make(0, 1);
     const U128 kept = m >> shift;
-    return (kept << shift == m) ? kept : (kept | U128::make(0, 1));
+    return ((kept << shift) == m) ? kept : (kept | U128::make(0, 1));
 }
 
 // Rounds m x 2^(exponent - 127) (m non-zero) to the extended format, to nearest, ties to even.
