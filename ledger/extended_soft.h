@@ -5,6 +5,7 @@
 #include <bit>
 #include <concepts>
 #include <cstdint>
+#include <type_traits>
 
 #include "ledger/bits80.h"
 #include "ledger/soft_float.h"

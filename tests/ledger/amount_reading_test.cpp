@@ -52,6 +52,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReadsAnAmount, testing::Values(
     Reading{" 5", '.', 5},
     Reading{"1,5", ',', 1.5},
     Reading{"2,5", ',', 2.5},
+    Reading{"5E18", '.', Extended(std::uint64_t{5000000000000000000u})},   // below 2^63: in integers
+    Reading{"1E19", '.', Extended(std::uint64_t{10000000000000000000u})},  // from 2^63 on: by scaling
     Reading{"0.1", '.', Extended(1) / 10},  // the whole number 1 divided by 10, correctly rounded
     Reading{"1E0500", '.', ledger::scale_up(1, 500)},  // 1 x 10^20 x 10^480
     Reading{"0E4999", '.', 0},
