@@ -42,11 +42,14 @@ void write_18_digits(std::uint64_t n, char* out) noexcept {
 
 DigitForm digit_form(Extended value, int precision, std::optional<int> decimals) {
     DigitForm form;
-    if (!isnormal(value)) return form;  // zero, and values too small to be normal
+    const Bits80 bits = bits80(value);
+    const int biased = bits.sign_exponent & kExponentMask;
+    // Zero, and values too small to be normal.
+    if (biased == kExponentMask || (biased == 0 && !(bits.significand & kIntegerBit))) return form;
 
-    const Extended magnitude = abs(value);
+    const Bits80 magnitude{static_cast<std::uint16_t>(biased), bits.significand};
     const std::optional<RawDigits> quick = raw_digits_by_integers(magnitude);
-    const RawDigits digits = quick ? *quick : raw_digits_by_scaling(magnitude);
+    const RawDigits digits = quick ? *quick : raw_digits_by_scaling(abs(value));
     const int exponent = digits.exponent;
 
     char raw[kRawDigits];
@@ -57,7 +60,7 @@ DigitForm digit_form(Extended value, int precision, std::optional<int> decimals)
     kept = std::min({kept, precision, kRawDigits});
 
     form.exponent = exponent;
-    form.negative = signbit(value);
+    form.negative = (bits.sign_exponent & kSignBit) != 0;
     form.digits.assign(raw, raw + kept);
 
     if (kept < kRawDigits && raw[kept] >= '5') {

@@ -78,8 +78,7 @@ RawDigits raw_digits_by_scaling(Extended magnitude) noexcept {
     return {whole_to_uint64(whole), exponent};
 }
 
-bool raw_digits_need_no_arithmetic(Extended value) noexcept {
-    const Bits80 bits = bits80(value);
+bool raw_digits_need_no_arithmetic(Bits80 bits) noexcept {
     const int biased = bits.sign_exponent & kExponentMask;
     if (biased == 0 || biased == kExponentMask || !(bits.significand & kIntegerBit)) return false;
     // With one digit fewer after a high estimate the power grows by one: leave room for it.
@@ -87,8 +86,7 @@ bool raw_digits_need_no_arithmetic(Extended value) noexcept {
     return power >= 0 && power < kLargestExactPowerOfTen;
 }
 
-std::optional<RawDigits> raw_digits_by_integers(Extended magnitude) noexcept {
-    const Bits80 bits = bits80(magnitude);
+std::optional<RawDigits> raw_digits_by_integers(Bits80 bits) noexcept {
     const int biased = bits.sign_exponent & kExponentMask;
     if (biased == 0 || biased == kExponentMask || !(bits.significand & kIntegerBit)) return std::nullopt;
     const int e2 = biased - kExponentBias;

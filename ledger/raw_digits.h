@@ -22,10 +22,14 @@ RawDigits raw_digits_by_scaling(Extended magnitude) noexcept;
 
 // By integers, for the normal values whose scaling is one multiplication by an exact power of ten
 // (from about 10^-9 up to 10^18); nullopt for the others.
-std::optional<RawDigits> raw_digits_by_integers(Extended magnitude) noexcept;
+std::optional<RawDigits> raw_digits_by_integers(Bits80 magnitude) noexcept;
+inline std::optional<RawDigits> raw_digits_by_integers(Extended magnitude) noexcept {
+    return raw_digits_by_integers(bits80(magnitude));
+}
 
 // Whether raw_digits_by_integers gives the digits of this value (positive or negative): then showing
 // it needs no floating-point arithmetic at all.
-bool raw_digits_need_no_arithmetic(Extended value) noexcept;
+bool raw_digits_need_no_arithmetic(Bits80 value) noexcept;
+inline bool raw_digits_need_no_arithmetic(Extended value) noexcept { return raw_digits_need_no_arithmetic(bits80(value)); }
 
 }  // namespace ledger
