@@ -82,9 +82,10 @@ inline Bits80 bits80(Extended x) noexcept {
 }
 
 inline Extended from_bits80(Bits80 bits) noexcept {
-    long double value = 0;
-    std::memcpy(&value, &bits.significand, 8);
-    std::memcpy(reinterpret_cast<char*>(&value) + 8, &bits.sign_exponent, 2);
+    // One 16-byte store, from which the load of the 10 bytes can be forwarded at once.
+    const std::uint64_t words[2] = {bits.significand, bits.sign_exponent};
+    long double value;
+    std::memcpy(&value, words, sizeof value);
     return Extended::from_native(value);
 }
 
