@@ -1,14 +1,24 @@
-# The stake arithmetic needs long double to be the 80-bit x87 extended format: a 64-bit significand
-# and a 15-bit exponent. Stop early, and say why, on a target where it is something else.
-include(CheckCXXSourceCompiles)
-check_cxx_source_compiles([=[
-  #include <cfloat>
-  static_assert(LDBL_MANT_DIG == 64 && LDBL_MAX_EXP == 16384 && LDBL_MIN_EXP == -16381, "");
-  int main() { return 0; }
-]=] KESTRUN_HAS_X87_EXTENDED)
-if(NOT KESTRUN_HAS_X87_EXTENDED)
+# Which implementation of the 80-bit extended format the ledger computes with: the x87 unit, where the
+# processor has one, or the same arithmetic in integers (portable, the only choice elsewhere).
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64|i[3-6]86)$")
+  set(KESTRUN_HAS_X87 ON)
+else()
+  set(KESTRUN_HAS_X87 OFF)
+endif()
+if(KESTRUN_HAS_X87)
+  set(_kestrun_portable_default OFF)
+else()
+  set(_kestrun_portable_default ON)
+endif()
+option(KESTRUN_PORTABLE_EXTENDED "Compute the extended format in software instead of on the x87 unit"
+       ${_kestrun_portable_default})
+if(NOT KESTRUN_PORTABLE_EXTENDED AND NOT KESTRUN_HAS_X87)
   message(FATAL_ERROR
-    "kestrun computes its amounts in the 80-bit extended format (64-bit significand, 15-bit exponent), "
-    "and long double is something else on this target (${CMAKE_SYSTEM_PROCESSOR}, ${CMAKE_CXX_COMPILER_ID}). "
-    "Build on x86 or x86-64 with GCC or Clang.")
+    "The x87 extended format needs an x86 processor, and this target is ${CMAKE_SYSTEM_PROCESSOR}: "
+    "configure with -DKESTRUN_PORTABLE_EXTENDED=ON.")
+endif()
+if(KESTRUN_PORTABLE_EXTENDED)
+  message(STATUS "Extended format: software")
+else()
+  message(STATUS "Extended format: x87 unit")
 endif()

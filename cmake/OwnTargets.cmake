@@ -23,8 +23,15 @@ function(kestrun_own_target_options top)
     list(APPEND compile_options -Werror)
   endif()
   if(KESTRUN_HARDENING AND NOT KESTRUN_FUZZ AND NOT KESTRUN_SANITIZE)
+    if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64|i[3-6]86)$")
+      set(kestrun_x86 ON)
+    else()
+      set(kestrun_x86 OFF)
+    endif()
     list(APPEND compile_options
-      -fstack-protector-strong -fstack-clash-protection -fcf-protection
+      -fstack-protector-strong -fstack-clash-protection
+      # Control-flow protection exists on x86 only.
+      $<$<BOOL:${kestrun_x86}>:-fcf-protection>
       -Wformat -Werror=format-security
       # The fortified functions need the optimiser; a Debug build goes without them.
       $<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)

@@ -1,7 +1,8 @@
-#include <algorithm>
 #include "ledger/amount_display.h"
 
-#include <cmath>
+#include <algorithm>
+
+#include "ledger/raw_digits.h"
 
 namespace ledger {
 
@@ -11,18 +12,19 @@ constexpr int kGeneralPrecision = 15;
 constexpr int kFixedPrecision = 8;
 constexpr int kFixedDecimals = 2;
 
-// "INF", "-INF" or "NAN" for a value that is not finite; empty otherwise.
-bool write_non_finite(Extended value, std::string& out) {
-    if (std::isnan(value)) {
+// "INF", "-INF" or "NAN" for a value that is not finite; empty otherwise. Told from the bits, which
+// are read once for all the tests a format makes.
+bool write_non_finite(Bits80 bits, std::string& out) {
+    if ((bits.sign_exponent & kExponentMask) != kExponentMask) return false;
+    if ((bits.significand << 1) != 0) {
         out = "NAN";
-        return true;
+    } else {
+        out = (bits.sign_exponent & kSignBit) ? "-INF" : "INF";
     }
-    if (std::isinf(value)) {
-        out = value < 0 ? "-INF" : "INF";
-        return true;
-    }
-    return false;
+    return true;
 }
+
+bool is_zero(Bits80 bits) { return (bits.sign_exponent & kExponentMask) == 0 && bits.significand == 0; }
 
 void append_digits_from(std::string& out, const std::string& digits, std::size_t from) {
     if (from < digits.size()) out.append(digits, from, std::string::npos);
@@ -67,15 +69,16 @@ void lay_out_general(const DigitForm& form, int precision, char separator, std::
 
 std::string general_format_unguarded(Extended value, char separator) {
     std::string out;
-    if (write_non_finite(value, out)) return out;
-    if (value == 0) return "0";
+    const Bits80 bits = bits80(value);
+    if (write_non_finite(bits, out)) return out;
+    if (is_zero(bits)) return "0";
     lay_out_general(digit_form(value, kGeneralPrecision, std::nullopt), kGeneralPrecision, separator, out);
     return out;
 }
 
 std::string fixed_format_unguarded(Extended value, char separator) {
     std::string out;
-    if (write_non_finite(value, out)) return out;
+    if (write_non_finite(bits80(value), out)) return out;
     const DigitForm form = digit_form(value, kFixedPrecision, kFixedDecimals);
     if (form.exponent > kFixedPrecision) {
         lay_out_general(form, kFixedPrecision, separator, out);
@@ -105,12 +108,16 @@ std::string fixed_format_unguarded(Extended value, char separator) {
     return out;
 }
 
+// Most amounts are shown by integer arithmetic alone, and need no change of the floating-point
+// environment.
 std::string general_format(Extended value, char separator) {
+    if (raw_digits_need_no_arithmetic(bits80(value))) return general_format_unguarded(value, separator);
     FloatEnvironmentGuard guard;
     return general_format_unguarded(value, separator);
 }
 
 std::string fixed_format(Extended value, char separator) {
+    if (raw_digits_need_no_arithmetic(bits80(value))) return fixed_format_unguarded(value, separator);
     FloatEnvironmentGuard guard;
     return fixed_format_unguarded(value, separator);
 }

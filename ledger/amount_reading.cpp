@@ -1,6 +1,5 @@
 #include "ledger/amount_reading.h"
 
-#include <cmath>
 #include <cstdint>
 
 #include "ledger/failures.h"
@@ -92,6 +91,13 @@ std::optional<Extended> exact_value(const Parsed& p) noexcept {
     if (!p.exact_fits || p.exact >> 63) return std::nullopt;
     if (p.exact == 0 || p.k == 0) return static_cast<Extended>(p.exact);
     if (p.k < 0 && p.k >= -kLargestExactPowerOfTen) return divide_by_exact_power_of_ten(p.exact, static_cast<int>(-p.k));
+    if (p.k > 0 && p.k < kExactDigits) {
+        // A whole number times an exact power of ten, still below 2^63: the product needs no rounding.
+        std::uint64_t power = 1;
+        for (std::int64_t i = 0; i < p.k; ++i) power *= 10;
+        std::uint64_t product;
+        if (!__builtin_mul_overflow(p.exact, power, &product) && !(product >> 63)) return static_cast<Extended>(product);
+    }
     return std::nullopt;
 }
 
@@ -105,14 +111,14 @@ std::optional<Extended> rounded_value(const Parsed& p, char separator) noexcept 
         whole = whole + (c - '0');
     }
     settle(whole);
-    if (std::isinf(whole)) return std::nullopt;
+    if (isinf(whole)) return std::nullopt;
     if (p.k > 0) {
         whole = scale_up(whole, static_cast<int>(p.k));
     } else if (p.k < 0) {
         whole = p.k > -kScaleLimit ? scale_down(whole, static_cast<int>(-p.k)) : Extended{0};
     }
     settle(whole);
-    if (std::isinf(whole)) return std::nullopt;
+    if (isinf(whole)) return std::nullopt;
     return whole;
 }
 

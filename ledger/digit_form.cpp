@@ -1,25 +1,16 @@
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 
 #include "ledger/amount_display.h"
+#include "ledger/raw_digits.h"
 
 namespace ledger {
 
 namespace {
 
 constexpr int kRawDigits = 18;
-constexpr Extended kRawLimit = 1e18L;  // the raw whole number lies below this
-constexpr Extended kRawFloor = 1e17L;  // ... and at or above this
-
-// |value| x 10^(18 - exponent), rounded to a whole number, ties to even.
-Extended scaled_whole(Extended magnitude, int exponent) noexcept {
-    const int power = kRawDigits - exponent;
-    const Extended scaled = power >= 0 ? scale_up(magnitude, power) : scale_down(magnitude, -power);
-    return round_to_whole(scaled);
-}
 
 // "00" .. "99".
 constexpr auto kDigitPairs = [] {
@@ -51,34 +42,25 @@ void write_18_digits(std::uint64_t n, char* out) noexcept {
 
 DigitForm digit_form(Extended value, int precision, std::optional<int> decimals) {
     DigitForm form;
-    if (!std::isnormal(value)) return form;  // zero, and values too small to be normal
+    const Bits80 bits = bits80(value);
+    const int biased = bits.sign_exponent & kExponentMask;
+    // Zero, and values too small to be normal.
+    if (biased == kExponentMask || (biased == 0 && !(bits.significand & kIntegerBit))) return form;
 
-    const Extended magnitude = std::fabs(value);
-    const int e2 = binary_exponent(magnitude);
-    // floor(e2 x log10(2)) + 1; the shift of a negative number rounds towards minus infinity.
-    int exponent = ((e2 * 19728) >> 16) + 1;
-
-    Extended whole = scaled_whole(magnitude, exponent);
-    if (whole < kRawFloor) {
-        // The estimate came out one too high (it does for some tiny values): one digit fewer.
-        exponent -= 1;
-        whole = scaled_whole(magnitude, exponent);
-    }
-    if (whole >= kRawLimit) {
-        whole = whole / 10;
-        exponent += 1;
-    }
-    whole = round_to_whole(whole);
+    const Bits80 magnitude{static_cast<std::uint16_t>(biased), bits.significand};
+    const std::optional<RawDigits> quick = raw_digits_by_integers(magnitude);
+    const RawDigits digits = quick ? *quick : raw_digits_by_scaling(abs(value));
+    const int exponent = digits.exponent;
 
     char raw[kRawDigits];
-    write_18_digits(static_cast<std::uint64_t>(whole), raw);
+    write_18_digits(digits.whole, raw);
 
     int kept = decimals ? exponent + *decimals : kRawDigits;
     if (kept < 0) return form;
     kept = std::min({kept, precision, kRawDigits});
 
     form.exponent = exponent;
-    form.negative = std::signbit(value);
+    form.negative = (bits.sign_exponent & kSignBit) != 0;
     form.digits.assign(raw, raw + kept);
 
     if (kept < kRawDigits && raw[kept] >= '5') {

@@ -14,7 +14,7 @@ namespace {
 double to_double(Extended value) {
     double rounded = static_cast<double>(value);
     settle(rounded);
-    if (std::isinf(rounded) && !std::isinf(value)) throw EOverflow();
+    if (std::isinf(rounded) && !isinf(value)) throw EOverflow();
     return rounded;
 }
 

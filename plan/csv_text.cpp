@@ -1,6 +1,18 @@
 #include "plan/csv_text.h"
 
+#include <charconv>
+#include <system_error>
+
 namespace plan {
+
+std::string shortest_text(double value) {
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (error != std::errc{}) {
+        throw std::system_error(std::make_error_code(error), "writing a value for the CSV");
+    }
+    return std::string(buffer, end);
+}
 
 std::string csv_field(std::string_view text) {
     if (text.find_first_of(",\"\n") == std::string_view::npos) {

@@ -3,22 +3,18 @@
 // with "." as its decimal point), and a field quoted when it holds a comma, a quotation mark or a line
 // feed.
 
-#include <charconv>
 #include <string>
 #include <string_view>
-#include <system_error>
+
+#include "ledger/extended.h"
+#include "ledger/shortest_text.h"
 
 namespace plan {
 
-template <typename Floating>
-std::string shortest_text(Floating value) {
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    if (error != std::errc{}) {
-        throw std::system_error(std::make_error_code(error), "writing a value for the CSV");
-    }
-    return std::string(buffer, end);
-}
+// A double by the standard library; an extended value by the ledger, which writes the same text on
+// every processor.
+std::string shortest_text(double value);
+inline std::string shortest_text(ledger::Extended value) { return ledger::shortest_text(value); }
 
 std::string csv_field(std::string_view text);
 

@@ -1,6 +1,6 @@
 // Any bytes, with either separator, through amount reading, both formats, the filter and the two steps:
 // nothing but EConvertError from reading, the text kept exactly in its message, no floating-point flag
-// left raised, and every shown amount readable again.
+// left raised, every shown amount readable again, and the x87 unit and the software arithmetic alike.
 #include <cfenv>
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +12,9 @@
 #include "ledger/amount_reading.h"
 #include "ledger/failures.h"
 #include "ledger/series.h"
+#if KESTRUN_FUZZ_BOTH_SIDES
+#include "side.h"
+#endif
 
 namespace {
 
@@ -63,6 +66,29 @@ void run_steps(std::string_view first_trade, std::string_view payout, char separ
     require(shown <= 4, "a step shows at most once");
 }
 
+// The x87 unit and the software arithmetic read, show and step alike.
+void compare_sides(std::string_view text, char separator) {
+#if KESTRUN_FUZZ_BOTH_SIDES
+    const std::string t(text);
+    const differential::Outcome hard = hardware_side::read(t, separator);
+    require(hard == portable_side::read(t, separator), "both implementations read alike");
+    require(hardware_side::general(hard.value, separator) == portable_side::general(hard.value, separator),
+            "both implementations show alike in the general format");
+    require(hardware_side::fixed(hard.value, separator) == portable_side::fixed(hard.value, separator),
+            "both implementations show alike in the fixed format");
+    const std::size_t cut = t.find('|');
+    if (cut != std::string::npos) {
+        const std::string first = t.substr(0, cut), payout = t.substr(cut + 1);
+        require(hardware_side::loss_steps(first, payout, separator, 3) ==
+                    portable_side::loss_steps(first, payout, separator, 3),
+                "both implementations step alike");
+    }
+#else
+    (void)text;
+    (void)separator;
+#endif
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -80,5 +106,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::size_t cut = text.find('|');
     if (cut != std::string_view::npos) run_steps(text.substr(0, cut), text.substr(cut + 1), separator);
+    compare_sides(text, separator);
     return 0;
 }

@@ -7,6 +7,7 @@
 
 #include "ledger/amount_display.h"
 #include "ledger/amount_reading.h"
+#include "test_names.h"
 
 namespace {
 
@@ -20,7 +21,9 @@ struct Shown {
 
 Extended read(const char* text) { return ledger::read_amount(text, '.'); }
 
-void PrintTo(const Shown& row, std::ostream* os) { *os << '"' << row.text.substr(0, 40) << '"'; }
+void PrintTo(const Shown& row, std::ostream* os) { *os << '"' << test_names::escaped(row.text) << '"'; }
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 class GeneralFormat : public testing::TestWithParam<Shown> {};
 
@@ -31,30 +34,30 @@ TEST_P(GeneralFormat, shows_up_to_15_significant_digits) {
 
 INSTANTIATE_TEST_SUITE_P(Values, GeneralFormat, testing::Values(
     Shown{1, '.', "1"},
-    Shown{2.5L, '.', "2.5"},
+    Shown{2.5, '.', "2.5"},
     Shown{10, '.', "10"},
     Shown{read("0.1"), '.', "0.1"},
     Shown{read("12.3456789012345678"), '.', "12.3456789012346"},
     Shown{3.0526315789473686, '.', "3.05263157894737"},
-    Shown{123456789012345.0L, '.', "123456789012345"},
-    Shown{999999999999999.5L, '.', "1E15"},
-    Shown{1234567890123456.0L, '.', "1.23456789012346E15"},
+    Shown{123456789012345.0, '.', "123456789012345"},
+    Shown{999999999999999.5, '.', "1E15"},
+    Shown{1234567890123456.0, '.', "1.23456789012346E15"},
     Shown{read("0.0001"), '.', "0.0001"},
     Shown{read("0.00012345"), '.', "0.00012345"},
     Shown{read("0.00001"), '.', "1E-5"},
     Shown{read("0.000012345"), '.', "1.2345E-5"},
-    Shown{-2.5L, '.', "-2.5"},
+    Shown{-2.5, '.', "-2.5"},
     Shown{0, '.', "0"},
-    Shown{-0.0L, '.', "0"},
+    Shown{-0.0, '.', "0"},
     Shown{read("1E1000"), '.', "1E1000"},
-    Shown{2.5L, ',', "2,5"},
+    Shown{2.5, ',', "2,5"},
     Shown{read("."), '.', "0"},
     Shown{100, '.', "100"},
     Shown{read("1E-4951"), '.', "0"},  // too small to be normal
-    Shown{std::numeric_limits<Extended>::infinity(), '.', "INF"},
-    Shown{-std::numeric_limits<Extended>::infinity(), '.', "-INF"},
-    Shown{std::numeric_limits<Extended>::quiet_NaN(), '.', "NAN"}
-));
+    Shown{kInfinity, '.', "INF"},
+    Shown{-kInfinity, '.', "-INF"},
+    Shown{std::numeric_limits<double>::quiet_NaN(), '.', "NAN"}
+), test_names::ByText());
 
 class FixedFormat : public testing::TestWithParam<Shown> {};
 
@@ -91,8 +94,8 @@ INSTANTIATE_TEST_SUITE_P(Values, FixedFormat, testing::Values(
     Shown{1e-300, '.', "0.00"},
     Shown{-32.5, '.', "-32.50"},
     Shown{1234567.891, '.', "1234567.90"},  // 7 integer digits keep one decimal
-    Shown{std::numeric_limits<Extended>::infinity(), '.', "INF"}
-));
+    Shown{kInfinity, '.', "INF"}
+), test_names::ByText());
 
 // Below 10^-200 the first estimate of the decimal exponent is sometimes one too high; the digit form
 // must still begin with a digit other than 0 and the general format must name the right power.
@@ -110,7 +113,7 @@ TEST(DigitForm, begins_with_a_non_zero_digit_for_every_power_of_ten_down_to_the_
 
 TEST(DigitForm, clears_the_sign_of_an_amount_that_rounds_away) {
     ledger::FloatEnvironmentGuard guard;
-    const ledger::DigitForm form = ledger::digit_form(-0.004L, 8, 2);
+    const ledger::DigitForm form = ledger::digit_form(-0.004, 8, 2);
     EXPECT_TRUE(form.digits.empty());
     EXPECT_FALSE(form.negative);
 }

@@ -8,6 +8,7 @@
 #include "ledger/amount_display.h"
 #include "ledger/amount_reading.h"
 #include "ledger/failures.h"
+#include "test_names.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ struct Reading {
     Extended value;
 };
 
-void PrintTo(const Reading& row, std::ostream* os) { *os << '"' << row.text.substr(0, 40) << '"'; }
+void PrintTo(const Reading& row, std::ostream* os) { *os << '"' << test_names::escaped(row.text) << '"'; }
 
 class ReadsAnAmount : public testing::TestWithParam<Reading> {};
 
@@ -27,43 +28,45 @@ TEST_P(ReadsAnAmount, to_the_exact_extended_value) {
     const Reading& row = GetParam();
     const Extended got = ledger::read_amount(row.text, row.separator);
     EXPECT_EQ(got, row.value) << '"' << row.text << '"';
-    EXPECT_EQ(std::signbit(got), std::signbit(row.value)) << '"' << row.text << '"';
+    EXPECT_EQ(signbit(got), signbit(row.value)) << '"' << row.text << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ReadsAnAmount, testing::Values(
     Reading{"95", '.', 95},
-    Reading{" 1.5 ", '.', 1.5L},
+    Reading{" 1.5 ", '.', 1.5},
     Reading{"007", '.', 7},
     Reading{"5.", '.', 5},
-    Reading{".5", '.', 0.5L},
+    Reading{".5", '.', 0.5},
     Reading{".", '.', 0},
-    Reading{"-.", '.', -0.0L},
-    Reading{"-0", '.', -0.0L},
+    Reading{"-.", '.', -0.0},
+    Reading{"-0", '.', -0.0},
     Reading{"+2", '.', 2},
     Reading{"1e3", '.', 1000},
     Reading{"1E+3", '.', 1000},
     Reading{"1000E0", '.', 1000},
-    Reading{"25E-2", '.', 0.25L},
+    Reading{"25E-2", '.', 0.25},
     Reading{"1E", '.', 1},
     Reading{"1E-", '.', 1},
     Reading{"   42", '.', 42},
     Reading{"9 ", '.', 9},
     Reading{" 5", '.', 5},
-    Reading{"1,5", ',', 1.5L},
-    Reading{"2,5", ',', 2.5L},
-    Reading{"0.1", '.', 1.0L / 10},  // the whole number 1 divided by 10, correctly rounded
+    Reading{"1,5", ',', 1.5},
+    Reading{"2,5", ',', 2.5},
+    Reading{"5E18", '.', Extended(std::uint64_t{5000000000000000000u})},   // below 2^63: in integers
+    Reading{"1E19", '.', Extended(std::uint64_t{10000000000000000000u})},  // from 2^63 on: by scaling
+    Reading{"0.1", '.', Extended(1) / 10},  // the whole number 1 divided by 10, correctly rounded
     Reading{"1E0500", '.', ledger::scale_up(1, 500)},  // 1 x 10^20 x 10^480
     Reading{"0E4999", '.', 0},
     Reading{"0." + std::string(4700, '0') + "1E-499", '.', 0},  // scaled down by 10^5120 or more: 0
     Reading{"1E-4951", '.', ledger::scale_down(1, 4951)}  // a denormal, no failure
-));
+), test_names::ByText());
 
 struct Invalid {
     std::string text;
     char separator;
 };
 
-void PrintTo(const Invalid& row, std::ostream* os) { *os << '"' << row.text.substr(0, 40) << '"'; }
+void PrintTo(const Invalid& row, std::ostream* os) { *os << '"' << test_names::escaped(row.text) << '"'; }
 
 class RefusesAText : public testing::TestWithParam<Invalid> {};
 
@@ -100,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, RefusesAText, testing::Values(
     Invalid{"+", '.'},
     Invalid{"$5", '.'},
     Invalid{std::string("1\0" "5", 3), '.'}  // the message keeps what stands after a NUL
-));
+), test_names::ByText());
 
 std::string digits(std::size_t count, char first = '1') {
     std::string text(count, '0');
@@ -121,7 +124,7 @@ TEST(AmountReading, takes_4933_significant_digits_and_refuses_4934) {
 
 TEST(AmountReading, carries_values_beyond_the_double_range) {
     const Extended big = ledger::read_amount("1E1000", '.');
-    EXPECT_TRUE(std::isfinite(big));
+    EXPECT_TRUE(isfinite(big));
     EXPECT_GT(big, static_cast<Extended>(DBL_MAX));
     EXPECT_EQ(ledger::general_format(big, '.'), "1E1000");
     EXPECT_NO_THROW(ledger::read_amount("1" + std::string(309, '0'), '.'));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ledger/amount_reading.h"
+#include "test_names.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ struct FilterRow {
     bool stands;
 };
 
-void PrintTo(const FilterRow& row, std::ostream* os) { *os << '"' << row.text.substr(0, 40) << '"'; }
+void PrintTo(const FilterRow& row, std::ostream* os) { *os << '"' << test_names::escaped(row.text) << '"'; }
 
 class FirstTradeFilter : public testing::TestWithParam<FilterRow> {};
 
@@ -46,6 +47,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, FirstTradeFilter, testing::Values(
     FilterRow{"12a", '.', false},
     FilterRow{" 1", '.', false},
     FilterRow{"\xB2", '.', false}  // superscript two is no digit
-));
+), test_names::ByText());
 
 }  // namespace

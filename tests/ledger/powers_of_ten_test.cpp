@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "ledger/extended.h"
+#include "test_names.h"
 
 namespace {
 
@@ -72,11 +73,8 @@ Nearest nearest_extended(const BigInt& n) {
 }
 
 Nearest decompose(ledger::Extended value) {
-    std::uint64_t sig;
-    std::uint16_t sign_exponent;
-    std::memcpy(&sig, &value, 8);
-    std::memcpy(&sign_exponent, reinterpret_cast<const char*>(&value) + 8, 2);
-    return {sig, (sign_exponent & 0x7FFF) - 16383 - 63};
+    const ledger::Bits80 bits = ledger::bits80(value);
+    return {bits.significand, (bits.sign_exponent & 0x7FFF) - 16383 - 63};
 }
 
 void expect_nearest(ledger::Extended value, int k) {

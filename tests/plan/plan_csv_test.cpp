@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "ledger/amount_display.h"
+#include "ledger/amount_reading.h"
 #include "plan_run.h"
 
 namespace plan_test {
@@ -50,8 +51,8 @@ TEST(PlanCsv, gives_values_that_read_back_to_the_stakes_the_series_stores) {
         const double sum = read_double(fields[5]);
         EXPECT_EQ(ledger::fixed_format(stake, '.'), fields[1]) << lines[trade];
         EXPECT_EQ(ledger::fixed_format(sum, '.'), fields[2]) << lines[trade];
-        EXPECT_EQ(ledger::fixed_format(std::strtold(fields[6].c_str(), nullptr), '.'), fields[3]) << lines[trade];
-        EXPECT_EQ(sum, static_cast<double>(static_cast<long double>(previous_sum) + stake)) << lines[trade];
+        EXPECT_EQ(ledger::fixed_format(ledger::read_amount(fields[6], '.'), '.'), fields[3]) << lines[trade];
+        EXPECT_EQ(sum, static_cast<double>(ledger::Extended(previous_sum) + stake)) << lines[trade];
         EXPECT_EQ(fields[7], "");
         previous_sum = sum;
     }

@@ -187,6 +187,21 @@ TEST(SkinPackage, fails_with_a_message_for_every_cut_of_a_valid_package)
     }
 }
 
+TEST(SkinPackage, reads_counts_lengths_and_sizes_as_little_endian_bytes_on_every_processor)
+{
+    // One member "ab" of 258 (0x0102) bytes, every number written out byte by byte, lowest first.
+    Bytes bytes = {'A', 'S', 'z', 'f', 0x01, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 'a', 'b', 0x02, 0x01, 0x00, 0x00};
+    const Bytes stream = zlib(Bytes(258, 'x'));
+    bytes.insert(bytes.end(), stream.begin(), stream.end());
+    const std::vector<PackageMember> members = read_package(bytes);
+    ASSERT_EQ(members.size(), 1u);
+    EXPECT_EQ(members[0].name, "ab");
+    EXPECT_EQ(members[0].content, Bytes(258, 'x'));
+    // And the writer writes them so.
+    const Bytes written = write_package(members);
+    EXPECT_EQ(Bytes(written.begin(), written.begin() + 18), Bytes(bytes.begin(), bytes.begin() + 18));
+}
+
 TEST(SkinPackage, finds_members_by_their_name_in_capitals)
 {
     const std::vector<PackageMember> members = {{"Master.bmp", {1}}, {"ExtBord.png", {2}}};
