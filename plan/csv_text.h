@@ -6,15 +6,13 @@
 #include <string>
 #include <string_view>
 
-#include "ledger/extended.h"
 #include "ledger/shortest_text.h"
 
 namespace plan {
 
-// A double by the standard library; an extended value by the ledger, which writes the same text on
-// every processor.
+// A double by the standard library. An extended value goes to ledger::shortest_text (found by its
+// argument), which writes the same text on every processor.
 std::string shortest_text(double value);
-inline std::string shortest_text(ledger::Extended value) { return ledger::shortest_text(value); }
 
 std::string csv_field(std::string_view text);
 
