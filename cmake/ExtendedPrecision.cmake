@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The kestrun developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Which implementation of the 80-bit extended format the ledger computes with: the x87 unit, where the
 # processor has one, or the same arithmetic in integers (portable, the only choice elsewhere).
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64|i[3-6]86)$")

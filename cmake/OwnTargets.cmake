@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The kestrun developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Compile and link options for the targets that this project defines itself (every target below the
 # source folder; imported targets such as Qt's are not in the list):
 # - the warnings -Wall -Wextra, as errors with KESTRUN_WERROR;

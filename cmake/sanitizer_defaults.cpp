@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sanitizers' defaults for every program of a sanitizer build; the environment (ASAN_OPTIONS,
 // LSAN_OPTIONS, UBSAN_OPTIONS) can still add to them.
 

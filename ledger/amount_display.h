@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How a number becomes the text of the result label: the general format (up to 15 significant
 // digits) and the fixed format (two decimals, at most 8 significant digits).

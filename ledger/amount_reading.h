@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How the texts of the two input fields become numbers, which characters the First Trade field may
 // hold, and the decimal separator that these rules and the display formats share.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The bit pattern of an 80-bit extended value as the x87 unit lays it out: a sign bit and a 15-bit
 // biased exponent in one 16-bit word, and a 64-bit significand whose top bit is the integer bit.

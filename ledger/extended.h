@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The 80-bit extended format that every amount is read into and computed in (sign, 15-bit exponent,
 // 64-bit significand with an explicit integer bit), its powers of ten, and the guard that gives each

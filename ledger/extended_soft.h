@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The extended format in software: the same values and the same roundings as the x87 unit, computed in
 // integers, so that every processor shows the same digits. It touches no floating-point state at all.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The extended format on the x87 unit: a long double, which is the 80-bit format there. The guard gives
 // each public operation the environment it needs and puts the caller's back.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The failures that the stake bookkeeping raises. A failure carries a message, and the message is the
 // only part of it that is ever shown to the user, so each text here is exact to the character.

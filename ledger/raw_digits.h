@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The 18-digit decimal string on which both formats round: |value| x 10^(18 - E) rounded to a whole
 // number, with E the decimal exponent that puts it in [10^17, 10^18). Two ways to the same digits: the

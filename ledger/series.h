@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The series of trades: how much the next trade must stake after a loss so that a win recovers every
 // stake of the series and earns the base profit (first amount x payout) once for each trade.

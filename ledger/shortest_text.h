@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The shortest decimal text that reads back to exactly a given extended value, written as C++'s
 // std::to_chars writes a floating-point value without a format: plain or scientific notation,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The 80-bit extended arithmetic in integers: what the x87 unit computes with round to nearest (ties
 // to even), a 64-bit significand and every exception masked, bit for bit, with the flags it raises.

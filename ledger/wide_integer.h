@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Unsigned 128-bit integers for the software extended arithmetic: the compiler's own type where it has
 // one, otherwise two 64-bit halves. Both offer the same few operations.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The command line of kestrun-plan:
 //   kestrun-plan [--losses N] [--bankroll B] [--max-stake M] [--win-rate W] [--series COUNT]

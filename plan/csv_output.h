@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The plan for spreadsheets and scripts: one header line, then one line per trade with the texts the
 // table shows and, beside them, the exact values (the shortest text that reads back to the same value,

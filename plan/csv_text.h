@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The pieces of a CSV line: a value as the shortest text that reads back to exactly that value (always
 // with "." as its decimal point), and a field quoted when it holds a comma, a quotation mark or a line

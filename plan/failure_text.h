@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The text shown for a failure, the same as in the window's error box: the failure's message, with a
 // full stop added when its last character has a code above that of "." (a letter or a digit gains

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The closing lines under the table: how many losses in a row the bankroll covers, and where the
 // maximum stake cuts the series short.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The decimal separator of the user's locale, as the environment names it (LC_ALL, LC_NUMERIC, LANG).
 

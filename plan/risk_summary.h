@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The risk ahead, for a win rate and a bankroll: how likely the run of losses that the bankroll cannot
 // carry on from is, and what a series earns on average. Trades are taken as independent, each winning

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The series ahead: the loss step of the core run N times from the start values, with what each trade
 // stakes, what the series has staked by then and what a win on it would earn.

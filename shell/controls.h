@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window's standard controls. Each is a thin Qt class named like the control kind it stands for,
 // so that its class name (metaObject()->className()) tells the kind: the skin decides by that name

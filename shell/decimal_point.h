@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Where the decimal separator comes from: the decimal point of the user's locale (LC_ALL, LC_NUMERIC,
 // LANG), read at start and again whenever the application is told that the locale changed.

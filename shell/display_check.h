@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Whether the window can be opened at all, found out before Qt tries: Qt's platform plugins end the
 // process with an abort when they cannot reach their display, and the user is better served by one

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // SIGTERM, SIGINT and SIGHUP end the program as closing its window does. The signal handler only
 // writes one byte into a pipe of its own; the event loop reads it and runs the ending there.

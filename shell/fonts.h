@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window's faces: "MS Sans Serif" and "Tahoma", taken from Debian's fonts-wine where it is
 // installed. Sizes are character heights in pixels.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window as screen readers read it: a frame named after the program, whose last child is
 // the close button of the window's own title bar, a push button "Close" that can be pressed.

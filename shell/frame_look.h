@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How the frameless main window draws what a window manager would otherwise draw: its frame, its title
 // bar with icon, caption and close button, and the background of its client area. The standard look

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Where the window's own dispatch hands an event to one of its handlers. It plays the part of a window
 // procedure: every failure that leaves a handler ends here and goes to the error display, and the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's one window: the First Trade field, the Payout field, the result label and the two
 // buttons, inside a frame and title bar that the window draws itself with its frame look.

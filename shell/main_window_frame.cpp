@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the main window draws and handles its own frame: the look lays the frame around the fixed client
 // area, dragging the title bar moves the window and the close button closes it. The window keeps its
 // one size whatever the window manager or another program asks.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Payout field: two digit positions, each optional, shown with "_" where empty. Its behaviour is
 // that of PayoutModel; this widget turns keys, mouse and clipboard into the model's operations and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Payout field as screen readers read it: an editable text of two characters whose value is what
 // it shows, with its caret and selection, and events for every change the user makes.

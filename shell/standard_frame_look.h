@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window's own plain look: a thin raised frame, a title bar with the window's icon, its caption and
 // a close button, and the button-face colour behind the controls. Colours come from the palette.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What happens to a failure before the window's event loop runs: a task-modal "Application Error" box
 // with the failure's class, where it happened and its message; the program then ends with exit code 1.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The kestrun developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Reads the names of every test that CTest knows in a build and fails on a name that a reader cannot
 # use: a raw dump of a test parameter ("# GetParam() = ...", "72-byte object <16-22 ...>"), a control
 # character or a byte outside printable ASCII, or a name that more than one test has.

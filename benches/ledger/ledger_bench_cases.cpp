@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The ledger's own benchmarks: amount reading, both formats and one whole loss step. This file is
 // compiled once for each implementation of the extended format; KESTRUN_BENCH_LABEL names it.
 #include <string>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the ledger benchmarks read and show: what traders type (small amounts, cents, payouts, now and
 // then an exponent or padding), and stakes as the series stores them.

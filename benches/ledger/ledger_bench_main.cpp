@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Amount reading beside glibc strtold, both formats beside snprintf("%.17Lg"), and one whole loss step,
 // for each implementation of the extended format (ledger_bench_cases.cpp). Prints the ratios at the end.
 #include <cstdio>

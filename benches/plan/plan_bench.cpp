@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A plan of 100000 trades with a win rate: working it out, writing it as a table and as CSV, the risk
 // summary, and the whole program from start to exit with its output thrown away.
 #include <spawn.h>

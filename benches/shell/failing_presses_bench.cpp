@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Memory of the window program over many failing presses: the resident memory of the process after a
 // warm-up, then after each further round of failing presses of "Lost" (a zero payout at the start of a
 // series), each press shown in its error box and the box closed with OK.

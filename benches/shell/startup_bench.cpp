@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of the window program: the time from process start to the first painted frame of the main
 // window, and the peak memory of the process, beside a bare Qt window with the same widgets, measured
 // in the same run, one process after the other.

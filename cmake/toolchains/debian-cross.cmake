@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The kestrun developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared part of the toolchain files for Debian's cross compilers. The including file sets
 # KESTRUN_CROSS_TRIPLET (aarch64-linux-gnu ...) and KESTRUN_CROSS_PROCESSOR (aarch64 ...) and
 # KESTRUN_CROSS_QEMU (qemu-aarch64-static ...). Tests run under qemu user emulation.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes, with either separator, through amount reading, both formats, the filter and the two steps:
 // nothing but EConvertError from reading, the text kept exactly in its message, no floating-point flag
 // left raised, every shown amount readable again, and the x87 unit and the software arithmetic alike.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes given as a skin package give a loaded skin or a SkinError, nothing else: the package,
 // the description and the images are all read.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes given to the package reader give members or a SkinError, nothing else.
 
 #include <cstddef>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes a few small skin packages, made with the project's writer, as seeds for the fuzzers.
 //   make_skin_seeds DIR
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the program's two icons and writes them into the folder given as the argument:
 //   kestrun-16/32/48/256.png  the main icon: a kestrel flying over a rising stair of three stakes
 //   kestrun.svg               the same drawing, scalable, for the desktop's icon theme

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/skin/carried_skins.h"
 #include "shell/skin/model/skin_log.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // When the window gets an extended border: a translucent window of its own placed around the main
 // window. That needs a platform on which a program places its windows itself (X11; not Wayland, where

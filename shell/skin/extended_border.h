@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The extended border: a translucent window around the main window, drawn from the skin's
 // "EXBORDER" image, that follows the main window and never takes the focus or the mouse.

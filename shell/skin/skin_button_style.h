@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Push buttons drawn from a skin: the plate from the "BUTTON" section (or "BUTTON_HUGE" for
 // buttons at least its MINHEIGHT tall) in its normal, hot (mouse over) or pressed look, the text in

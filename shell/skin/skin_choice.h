@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Which skin the manager takes: a packed skin file in the skin directory, else a skin folder
 // there, else one of the skins carried in the program.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One kind of element as a skin section describes it: the image its looks are cut from, the
 // rectangles of its normal, hot (mouse over) and pressed looks, the margins that keep their size,

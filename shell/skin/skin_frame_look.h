@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window's frame, title bar, close button and client background drawn from a skin: the frame
 // and background from the form section ("FORM"), the title bar from the title section

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The skin manager: it chooses and loads the skin while the window is built, and makes it active
 // once the window's description has been read in full. The application's default manager is the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The skin provider: once the window's description has been read in full, it makes the skin of
 // its manager active on the window: the window's frame, title bar and background, the push

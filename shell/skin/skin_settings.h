@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The settings of the two skin components, as plain structs. Their defaults are the components'
 // built-in values; the window's description fills in the values it stores.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Scaled parts of skin images, made once per size and device pixel ratio and kept: painting only copies
 // pixmaps. On a scaled screen (`ratio` above 1) a part is made with the screen's own pixels, filtered

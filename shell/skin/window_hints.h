@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the window system is told about the program's windows beyond what Qt tells it: that a message
 // box belongs to the main window and has no taskbar entry of its own, and that the main window can be

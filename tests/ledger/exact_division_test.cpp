@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Amounts such as 0.35 are read by dividing their digits by a power of ten in integers. The result must
 // be the very value that the extended division gives.
 #include <cstdint>

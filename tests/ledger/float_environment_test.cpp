@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every operation leaves the caller's floating-point environment as it found it: rounding mode,
 // x87 precision and exception flags, whether it succeeds or fails.
 #include <cfenv>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Each power of ten in the tables must be the extended value nearest the exact power. The exact powers
 // come from a small big-integer type of this test's own, not from the compiler's literals.
 #include <cmath>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The 18 digits that both formats round on: the integer way must give what the extended scaling
 // gives, wherever it applies, and must apply to the amounts that the window shows.
 #include <cstdint>

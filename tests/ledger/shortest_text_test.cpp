@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shortest text that reads back to an extended value, as the CSV of kestrun-plan writes its exact
 // values: the same text on every processor.
 #include <cstdint>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Readable names and printouts for the rows of the parameterised tests, and a printout of extended
 // values for failure messages.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two kinds of 128-bit integer that the software arithmetic can use (the compiler's own, and two
 // 64-bit halves for compilers without one) must compute alike.
 #include <cstdint>

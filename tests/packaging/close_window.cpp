@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // close_window WINDOW_ID: asks an X11 window to close, as a window manager's close button does
 // (WM_DELETE_WINDOW), so that the program behind it ends the way it ends for a user.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The CSV of the series ahead: the shown texts, and beside them values that read back exactly.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What kestrun-plan does with input it cannot plan: the window's message, and an exit status that
 // tells a bad input, a series that breaks down and a bad command line apart.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Amounts are read and shown with the decimal separator of the user's locale, as in the window.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kestrun-plan among the other commands of a system: its help, the width of what it writes, how it
 // ends when its reader goes away, and the names of its tests.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The risk ahead for a win rate: the chance of reaching each trade, the risk of ruin that a bankroll
 // leaves and what a series earns on average, checked against exact fractions and against series drawn
 // at random.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The table of the series ahead: the same stakes as the window shows press after press of "Lost".
 
 #include <gtest/gtest.h>

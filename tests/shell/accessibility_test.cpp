@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader learns of the window through Qt's accessibility interfaces: the frame and its
 // close button, the Payout field as an editable text with its caret and selection, and the labels as
 // texts.

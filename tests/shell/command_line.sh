@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The kestrun developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # kestrun's command line and its start without a usable display, each case a row of the table below:
 # the exit status, what standard output and standard error must hold, and that standard error holds at
 # most one line. None of these cases may open a window or abort.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Failures of the two buttons and of event handling in general: the error box with its exact text and
 // caption, the state and the result label afterwards, the focus back on the pressed button, the main
 // window blocked while the box is open, and the box for failures before the event loop.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the window tests share: a main that runs a Qt Test class inside the program's own application
 // object on the offscreen platform with a pinned locale, a watchdog for modal boxes, a freshly shown

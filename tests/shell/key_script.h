@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A compact way to write a series of key presses in a test table: plain characters are typed as they
 // stand, named keys go in braces: {Tab} {S-Tab} {BS} {Del} {Left} {S-Left} {Right} {S-Right} {Home}

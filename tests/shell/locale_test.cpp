@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The decimal separator: taken from the user's locale at start and after a locale change, and used by
 // the window's filter, its steps and their results.
 

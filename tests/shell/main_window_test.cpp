@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as the user meets it: its controls, focus order, keys, the First Trade filter, the
 // worked series through the buttons, and its own frame.
 

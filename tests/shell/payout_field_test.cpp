@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Payout field in the shown main window, driven with key, mouse and clipboard events.
 
 #include <QApplication>

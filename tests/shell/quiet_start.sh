@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The kestrun developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A normal start in a normal X session without a compositing manager: the program writes nothing on
 # standard error. With the program's debug messages turned on, it says why the window has no extended
 # border, so the message is still there for whoever asks for it.

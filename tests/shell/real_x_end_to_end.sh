@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The kestrun developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program in a real X server: starts its own Xvfb on a free display, runs kestrun, finds its
 # window by the title "Tessaro", checks its size, types into both fields and presses "Lost" with real X
 # input events, saves a picture of the window, closes it with its own close button and checks that the

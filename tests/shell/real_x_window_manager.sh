@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The kestrun developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program under a real window manager (icewm) in its own Xvfb, driven with real X input:
 # what the window manager reads of its windows (titles, owner, taskbar flags, allowed actions), that the
 # window keeps its size against fullscreen, maximise and resize requests, that a bare click on its own

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The kestrun developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What the test scripts of the real program share; sourced, not run.
 
 # shellcheck source=wait_for.sh

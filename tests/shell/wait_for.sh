@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The kestrun developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the test scripts of the real program.
 # Waits up to ~10 s for a command to succeed.
 wait_for() {

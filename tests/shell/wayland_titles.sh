@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The kestrun developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program on Wayland, in a headless weston of its own: the titles it gives its windows (read
 # from the Wayland requests it sends), the fixed size it announces, and the end by SIGTERM, also while
 # the skin's box is open.

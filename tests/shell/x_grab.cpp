@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves a picture of an X window, as the X server has it, to a PNG file:
 //   kestrun_x_grab WINDOW_ID FILE.png [X Y W H [--extent]]
 // With a rectangle (window coordinates) it also prints how many of its pixels are ink (text); with

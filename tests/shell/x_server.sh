@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The kestrun developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the tests that run the real program in their own X server.
 #   start_x_server OUTPUT_FOLDER [XVFB OPTIONS...]   starts Xvfb on a free display and exports DISPLAY
 #   wait_for COMMAND...                               waits up to ~10 s for COMMAND to succeed

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The look for tall push buttons: three 64 x 128 plates across (normal, hot, pressed).
 
 #include <QPainter>

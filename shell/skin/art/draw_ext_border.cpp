@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The extended border: a soft shadow below the window and an amber glow around its edge, fading
 // out over kExtMargin pixels. The window's own area is fully transparent.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The master image: the evening sky behind the window's controls, the frame, the title bar, the
 // title-bar buttons and the push buttons.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Image files of exact sizes: 24-bit BMPs with either header, and PNGs padded with a text chunk.
 

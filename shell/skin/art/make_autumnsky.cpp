@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the carried skin "autumnsky" and packs it.
 //   make_autumnsky OPTIONS.INI OUT.ASZ [--members DIR]
 

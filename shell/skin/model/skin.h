@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A loaded skin: its description, its version and text colour, and its images. The master image
 // is decoded while the skin loads; every other image only when something first draws it.

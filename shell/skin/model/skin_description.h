@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The skin description: INI text of sections and "KEY=value" lines. Section and key names are
 // compared without regard to case (they are kept in capitals); values stand as written, trimmed.

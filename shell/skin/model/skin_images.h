@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Decoding a skin's images (BMP, PNG) from memory with Qt's image readers, refusing images whose
 // header claims more pixels than a skin can sensibly need.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Typed values of a skin description. Colours are decimal numbers with red in the low byte, green
 // in the second and blue in the third; rectangles are "left,top,width,height" and margins

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A skin package: the magic "ASzf", a member count, then for each member its name, its unpacked
 // size and one zlib stream that inflates to exactly that size. All integers are signed 32-bit,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading a skin package. The bytes come from outside (a file in the skin directory), so every
 // count and length is checked against the bytes left before it is used, and every allocation is
 // bounded by the limits in the header.

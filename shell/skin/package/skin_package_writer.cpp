@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing a skin package: used by the build to pack the carried skin and by tests to make packages.
 
 #include "shell/skin/package/skin_package.h"

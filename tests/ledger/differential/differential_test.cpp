@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The x87 unit and the software implementation side by side: every operation of the extended format
 // on millions of operands, and reading, both formats and the loss step on random texts, must agree bit
 // for bit, flag for flag and failure for failure.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Random operands for comparing the two implementations of the extended format: every part of the
 // exponent range, with more weight where the rounding or the range handling is delicate.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One implementation of the extended format seen from outside: the ledger built with it, reduced to
 // plain data so that two builds of the ledger can be compared in one program. side.cpp is compiled

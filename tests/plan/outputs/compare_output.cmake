@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The kestrun developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs kestrun-plan (under EMULATOR, if given) with ARGUMENTS (words joined by '|') and compares its
 # standard output, standard error and exit status with the file EXPECTED.
 string(REPLACE "|" ";" arguments "${ARGUMENTS}")

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The kestrun developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real window on scaled screens, in its own Xvfb: for each way a desktop asks for a scale (Qt's
 # scale factor, a per-screen factor, Xft.dpi) the window and its size hints grow by the scale, and the
 # text in both edit fields is drawn at the scaled size, the two Payout digits without a gap between them.

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The kestrun developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The window as a screen reader meets it, over the real accessibility bus.
 
     screen_reader_test.py x11 KESTRUN OUTPUT_FOLDER

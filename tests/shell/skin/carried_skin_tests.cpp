@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The carried skin "autumnsky": its four members, their sizes and image formats, and a
 // description that names images the package holds.
 

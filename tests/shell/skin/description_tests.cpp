@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading a skin description: INI text, names without regard to case, typed values.
 
 #include <gtest/gtest.h>

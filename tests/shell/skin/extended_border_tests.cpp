@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The extended border: when the window gets one, and how it follows the window.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // GoogleTest with a Qt application, on the offscreen platform unless the caller chose another.
 
 #include <gtest/gtest.h>

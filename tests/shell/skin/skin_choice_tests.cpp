@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Which skin the manager takes: a packed file before a skin folder before the carried skin, and
 // what the user sees when a skin cannot be loaded.
 

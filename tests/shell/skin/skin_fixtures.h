@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Helpers for the skin tests: temporary skin directories, packages made with the writer, and a
 // watcher that reads and closes any message box that comes up.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The skin package reader takes bytes from outside: every defect must end in a SkinError with a
 // message that says what is wrong, never in a crash, a hang or a huge allocation.
 

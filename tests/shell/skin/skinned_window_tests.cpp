@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window with the carried skin on: its frame, title bar, close button and background come from
 // the skin's images, its push buttons too, its labels are transparent in the skin's text colour,
 // and its edits and group boxes keep their own look.

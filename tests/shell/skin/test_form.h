@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kestrun developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A small window laid out like the main window, with thin control classes named as the window's
 // are, which draws its frame through a FrameLook as the main window does. It holds the two skin
