@@ -12,9 +12,7 @@ extern "C" {
 // one of ours that merely runs below Qt's event loop.
 const char* __asan_default_options() { return "detect_leaks=1:malloc_context_size=6:detect_stack_use_after_return=0"; }
 
-const char* __lsan_default_options() {
-    return "print_suppressions=0:suppressions=" KESTRUN_LSAN_SUPPRESSIONS;
-}
+const char* __lsan_default_options() { return "print_suppressions=0:suppressions=" KESTRUN_LSAN_SUPPRESSIONS; }
 
 const char* __ubsan_default_options() { return "print_stacktrace=1:halt_on_error=1"; }
 }

@@ -94,13 +94,15 @@ std::optional<Extended> exact_value(const Parsed& p) noexcept {
     // would round.
     if (!p.exact_fits || p.exact >> 63) return std::nullopt;
     if (p.exact == 0 || p.k == 0) return static_cast<Extended>(p.exact);
-    if (p.k < 0 && p.k >= -kLargestExactPowerOfTen) return divide_by_exact_power_of_ten(p.exact, static_cast<int>(-p.k));
+    if (p.k < 0 && p.k >= -kLargestExactPowerOfTen)
+        return divide_by_exact_power_of_ten(p.exact, static_cast<int>(-p.k));
     if (p.k > 0 && p.k < kExactDigits) {
         // A whole number times an exact power of ten, still below 2^63: the product needs no rounding.
         std::uint64_t power = 1;
         for (std::int64_t i = 0; i < p.k; ++i) power *= 10;
         std::uint64_t product;
-        if (!__builtin_mul_overflow(p.exact, power, &product) && !(product >> 63)) return static_cast<Extended>(product);
+        if (!__builtin_mul_overflow(p.exact, power, &product) && !(product >> 63))
+            return static_cast<Extended>(product);
     }
     return std::nullopt;
 }

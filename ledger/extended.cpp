@@ -11,7 +11,8 @@ namespace ledger {
 namespace {
 
 // n / d and n % d for a quotient below 2^64.
-std::uint64_t divide_128_by_64(std::uint64_t high, std::uint64_t low, std::uint64_t d, std::uint64_t& remainder) noexcept {
+std::uint64_t divide_128_by_64(std::uint64_t high, std::uint64_t low, std::uint64_t d,
+                               std::uint64_t& remainder) noexcept {
 #if defined(__x86_64__)
     std::uint64_t quotient;
     asm("divq %4" : "=a"(quotient), "=d"(remainder) : "a"(low), "d"(high), "rm"(d));

@@ -15,6 +15,7 @@ constexpr Extended power(std::uint16_t sign_exponent, std::uint64_t significand)
 
 }  // namespace
 
+// clang-format off
 const Extended kSmallPowersOfTen[32] = {
     power(0x3FFF, 0x8000000000000000ULL),
     power(0x4002, 0xA000000000000000ULL),
@@ -49,7 +50,9 @@ const Extended kSmallPowersOfTen[32] = {
     power(0x4062, 0xC9F2C9CD04674EDFULL),
     power(0x4065, 0xFC6F7C4045812296ULL),
 };
+// clang-format on
 
+// clang-format off
 const Extended kMediumPowersOfTen[16] = {
     power(0x3FFF, 0x8000000000000000ULL),
     power(0x4069, 0x9DC5ADA82B70B59EULL),
@@ -68,7 +71,9 @@ const Extended kMediumPowersOfTen[16] = {
     power(0x45CF, 0x957A4AE1EBF7F3D4ULL),
     power(0x4639, 0xB83ED8DC0795A262ULL),
 };
+// clang-format on
 
+// clang-format off
 const Extended kLargePowersOfTen[10] = {
     power(0x3FFF, 0x8000000000000000ULL),
     power(0x46A3, 0xE319A0AEA60E91C7ULL),
@@ -81,5 +86,6 @@ const Extended kLargePowersOfTen[10] = {
     power(0x7525, 0xC46052028A20979BULL),
     power(0x7BCA, 0xAE3511626ED559F0ULL),
 };
+// clang-format on
 
 }  // namespace ledger

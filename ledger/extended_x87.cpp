@@ -25,9 +25,7 @@ std::uint16_t x87_control_word() noexcept {
     return cw;
 }
 
-void load_x87_control_word(std::uint16_t cw) noexcept {
-    asm volatile("fldcw %0" : : "m"(cw) : "memory");
-}
+void load_x87_control_word(std::uint16_t cw) noexcept { asm volatile("fldcw %0" : : "m"(cw) : "memory"); }
 
 std::uint16_t x87_status_word() noexcept {
     std::uint16_t sw;
@@ -65,7 +63,8 @@ FloatEnvironmentGuard::~FloatEnvironmentGuard() {
             // Only a whole environment load can lower some flags and keep others.
             X87Environment environment;
             asm volatile("fnstenv %0" : "=m"(environment) : : "memory");
-            environment.status_word = static_cast<std::uint16_t>((environment.status_word & ~kStatusFlags) | x87_flags_);
+            environment.status_word =
+                static_cast<std::uint16_t>((environment.status_word & ~kStatusFlags) | x87_flags_);
             asm volatile("fldenv %0" : : "m"(environment) : "memory");
         }
     }
@@ -78,18 +77,42 @@ FloatEnvironmentGuard::~FloatEnvironmentGuard() {
 constexpr Extended power(long double literal) noexcept { return Extended::from_native(literal); }
 
 const Extended kSmallPowersOfTen[32] = {
-    power(1e0L),  power(1e1L),  power(1e2L),  power(1e3L),  power(1e4L),  power(1e5L),  power(1e6L),  power(1e7L),  power(1e8L),  power(1e9L),  power(1e10L),
-    power(1e11L), power(1e12L), power(1e13L), power(1e14L), power(1e15L), power(1e16L), power(1e17L), power(1e18L), power(1e19L), power(1e20L), power(1e21L),
-    power(1e22L), power(1e23L), power(1e24L), power(1e25L), power(1e26L), power(1e27L), power(1e28L), power(1e29L), power(1e30L), power(1e31L),
+    power(1e0L),  power(1e1L),  power(1e2L),  power(1e3L),  power(1e4L),  power(1e5L),  power(1e6L),  power(1e7L),
+    power(1e8L),  power(1e9L),  power(1e10L), power(1e11L), power(1e12L), power(1e13L), power(1e14L), power(1e15L),
+    power(1e16L), power(1e17L), power(1e18L), power(1e19L), power(1e20L), power(1e21L), power(1e22L), power(1e23L),
+    power(1e24L), power(1e25L), power(1e26L), power(1e27L), power(1e28L), power(1e29L), power(1e30L), power(1e31L),
 };
 
 const Extended kMediumPowersOfTen[16] = {
-    power(1e0L),   power(1e32L),  power(1e64L),  power(1e96L),  power(1e128L), power(1e160L), power(1e192L), power(1e224L),
-    power(1e256L), power(1e288L), power(1e320L), power(1e352L), power(1e384L), power(1e416L), power(1e448L), power(1e480L),
+    power(1e0L),
+    power(1e32L),
+    power(1e64L),
+    power(1e96L),
+    power(1e128L),
+    power(1e160L),
+    power(1e192L),
+    power(1e224L),
+    power(1e256L),
+    power(1e288L),
+    power(1e320L),
+    power(1e352L),
+    power(1e384L),
+    power(1e416L),
+    power(1e448L),
+    power(1e480L),
 };
 
 const Extended kLargePowersOfTen[10] = {
-    power(1e0L), power(1e512L), power(1e1024L), power(1e1536L), power(1e2048L), power(1e2560L), power(1e3072L), power(1e3584L), power(1e4096L), power(1e4608L),
+    power(1e0L),
+    power(1e512L),
+    power(1e1024L),
+    power(1e1536L),
+    power(1e2048L),
+    power(1e2560L),
+    power(1e3072L),
+    power(1e3584L),
+    power(1e4096L),
+    power(1e4608L),
 };
 
 }  // namespace ledger

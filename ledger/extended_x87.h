@@ -110,12 +110,8 @@ private:
 
 // Keeps the compiler from moving the computation of a value past this point (for instance past the
 // restoring of the caller's environment).
-inline void settle(Extended& value) noexcept {
-    asm volatile("" : "+t"(value.native()));
-}
-inline void settle(double& value) noexcept {
-    asm volatile("" : "+x"(value));
-}
+inline void settle(Extended& value) noexcept { asm volatile("" : "+t"(value.native())); }
+inline void settle(double& value) noexcept { asm volatile("" : "+x"(value)); }
 
 // The power of two of a normal value: 2^e <= |x| < 2^(e+1).
 inline int binary_exponent(Extended x) noexcept { return (bits80(x).sign_exponent & kExponentMask) - kExponentBias; }

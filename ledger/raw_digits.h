@@ -34,6 +34,8 @@ inline std::optional<RawDigits> raw_digits_by_integers(Extended magnitude) noexc
 // Whether raw_digits_by_integers gives the digits of this value (positive or negative): then showing
 // it needs no floating-point arithmetic at all.
 bool raw_digits_need_no_arithmetic(Bits80 value) noexcept;
-inline bool raw_digits_need_no_arithmetic(Extended value) noexcept { return raw_digits_need_no_arithmetic(bits80(value)); }
+inline bool raw_digits_need_no_arithmetic(Extended value) noexcept {
+    return raw_digits_need_no_arithmetic(bits80(value));
+}
 
 }  // namespace ledger

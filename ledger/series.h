@@ -34,14 +34,12 @@ public:
     // (stake sum above zero / zero), EOverflow for amounts beyond the double range. Every failure but
     // an overflowing stake sum happens before anything is shown or changed; that one comes after the
     // stake has been stored and shown and the trade number advanced.
-    void loss_step(std::string_view first_trade, std::string_view payout, char separator,
-                   const ResultDisplay& show);
+    void loss_step(std::string_view first_trade, std::string_view payout, char separator, const ResultDisplay& show);
 
     // "Win/Reset": shows the first amount in the general format and begins a series that already
     // counts the first trade. The payout text must still be a number. A first amount beyond the double
     // range fails after it has been shown and the trade number set to 2.
-    void reset_step(std::string_view first_trade, std::string_view payout, char separator,
-                    const ResultDisplay& show);
+    void reset_step(std::string_view first_trade, std::string_view payout, char separator, const ResultDisplay& show);
 
     const SeriesState& state() const noexcept { return state_; }
     // For tests and tools that start from a given point of a series.

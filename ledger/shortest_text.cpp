@@ -57,7 +57,8 @@ public:
     Natural& subtract(const Natural& other) {
         std::int64_t borrow = 0;
         for (std::size_t i = 0; i < limbs_.size(); ++i) {
-            std::int64_t d = std::int64_t{limbs_[i]} - borrow - (i < other.limbs_.size() ? std::int64_t{other.limbs_[i]} : 0);
+            std::int64_t d =
+                std::int64_t{limbs_[i]} - borrow - (i < other.limbs_.size() ? std::int64_t{other.limbs_[i]} : 0);
             borrow = d < 0;
             limbs_[i] = static_cast<std::uint32_t>(d + (borrow << 32));
         }
@@ -143,8 +144,14 @@ struct Scaled {
 
 Scaled scaled(Natural n, int j, int k) {
     Natural denominator(1);
-    if (j >= 0) n.shift_left(j); else denominator.shift_left(-j);
-    if (k >= 0) denominator.multiply_by_power_of_ten(k); else n.multiply_by_power_of_ten(-k);
+    if (j >= 0)
+        n.shift_left(j);
+    else
+        denominator.shift_left(-j);
+    if (k >= 0)
+        denominator.multiply_by_power_of_ten(k);
+    else
+        n.multiply_by_power_of_ten(-k);
     Scaled s;
     s.floor = divide(n, denominator);
     s.exact = n.is_zero();
@@ -185,7 +192,8 @@ std::pair<std::string, int> shortest_digits(std::uint64_t significand, int expon
         const int dropped = kDigits - p;
         const Natural step = power_of_ten(dropped);
         Natural down(0);
-        for (char c : r.substr(0, static_cast<std::size_t>(p))) down.multiply(10).add(Natural(static_cast<std::uint64_t>(c - '0')));
+        for (char c : r.substr(0, static_cast<std::size_t>(p)))
+            down.multiply(10).add(Natural(static_cast<std::uint64_t>(c - '0')));
         Natural tail = x.floor;
         Natural down_scaled = down;
         down_scaled.multiply_by_power_of_ten(dropped);
@@ -205,8 +213,10 @@ std::pair<std::string, int> shortest_digits(std::uint64_t significand, int expon
             if (order < 0) {
                 Natural plus_one = twice;
                 plus_one.add(Natural(1));
-                if (compare(plus_one, step) == 0) order = x.half;  // 2 rest against 1
-                else order = -1;
+                if (compare(plus_one, step) == 0)
+                    order = x.half;  // 2 rest against 1
+                else
+                    order = -1;
             } else if (order == 0) {
                 order = x.exact ? 0 : 1;
             }
@@ -249,7 +259,8 @@ std::string shortest_text(Extended value) {
     } else if (last_power == 0) {
         plain = digits;
     } else if (point > 0) {
-        plain = digits.substr(0, static_cast<std::size_t>(point)) + "." + digits.substr(static_cast<std::size_t>(point));
+        plain =
+            digits.substr(0, static_cast<std::size_t>(point)) + "." + digits.substr(static_cast<std::size_t>(point));
     } else {
         plain = "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
     }

@@ -28,13 +28,15 @@ Kind kind_of(Bits80 a) noexcept {
         return (a.significand & kQuietBit) ? Kind::QuietNaN : Kind::SignallingNaN;
     }
     if (exponent == 0) return a.significand == 0 ? Kind::Zero : Kind::Finite;  // denormals, pseudo-denormals
-    return integer_bit ? Kind::Finite : Kind::Unsupported;                   // unnormals
+    return integer_bit ? Kind::Finite : Kind::Unsupported;                     // unnormals
 }
 
 bool is_nan(Kind k) noexcept { return k == Kind::QuietNaN || k == Kind::SignallingNaN; }
 bool negative(Bits80 a) noexcept { return (a.sign_exponent & kSignBit) != 0; }
 std::uint16_t sign_of(bool negative) noexcept { return negative ? kSignBit : 0; }
-Bits80 infinity(bool negative) noexcept { return {static_cast<std::uint16_t>(sign_of(negative) | kExponentMask), kIntegerBit}; }
+Bits80 infinity(bool negative) noexcept {
+    return {static_cast<std::uint16_t>(sign_of(negative) | kExponentMask), kIntegerBit};
+}
 Bits80 zero(bool negative) noexcept { return {sign_of(negative), 0}; }
 
 // A finite non-zero value as significand x 2^(exponent - 63), the significand's top bit set.
@@ -298,7 +300,7 @@ Bits80 round_to_whole(Bits80 a) noexcept {
     const Kind k = kind_of(a);
     if (k != Kind::Finite) return k == Kind::Zero ? zero(false) : a;
     const Unpacked x = unpack(a);
-    if (x.exponent >= 63) return a;  // every value from 2^63 on is whole
+    if (x.exponent >= 63) return a;     // every value from 2^63 on is whole
     const int shift = 63 - x.exponent;  // 1 .. : fraction bits
     if (shift > 64) return zero(false);
     std::uint64_t whole = shift == 64 ? 0 : x.significand >> shift;

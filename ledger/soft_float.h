@@ -47,8 +47,8 @@ constexpr Bits80 from_uint64(bool negative, std::uint64_t magnitude) noexcept {
 
 constexpr Bits80 from_int64(std::int64_t value) noexcept {
     const bool negative = value < 0;
-    const std::uint64_t magnitude = negative ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
-                                             : static_cast<std::uint64_t>(value);
+    const std::uint64_t magnitude =
+        negative ? std::uint64_t{0} - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     return from_uint64(negative, magnitude);
 }
 

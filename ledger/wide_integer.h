@@ -35,7 +35,9 @@ struct HalvesU128 {
         const std::uint64_t low = a.low + b.low;
         return {a.high + b.high + (low < a.low ? 1u : 0u), low};
     }
-    friend constexpr HalvesU128 operator|(HalvesU128 a, HalvesU128 b) noexcept { return {a.high | b.high, a.low | b.low}; }
+    friend constexpr HalvesU128 operator|(HalvesU128 a, HalvesU128 b) noexcept {
+        return {a.high | b.high, a.low | b.low};
+    }
     friend constexpr HalvesU128 operator-(HalvesU128 a, HalvesU128 b) noexcept {
         return {a.high - b.high - (a.low < b.low ? 1u : 0u), a.low - b.low};
     }

@@ -27,6 +27,7 @@ enum OptionCode : int {
     kVersion = 'V',
 };
 
+// clang-format off
 const option kOptions[] = {
     {"losses", required_argument, nullptr, kLosses},
     {"bankroll", required_argument, nullptr, kBankroll},
@@ -40,14 +41,15 @@ const option kOptions[] = {
     {"version", no_argument, nullptr, kVersion},
     {nullptr, 0, nullptr, 0},
 };
+// clang-format on
 
 // A whole number from 1 to `most`, written in decimal digits only.
 std::int64_t count_from(std::string_view text, std::string_view option, std::int64_t most) {
     std::int64_t count = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
     if (text.empty() || error != std::errc{} || end != text.data() + text.size() || count < 1 || count > most) {
-        throw UsageError(std::string(option) + " takes a whole number from 1 to " + std::to_string(most) +
-                         ", not '" + std::string(text) + "'");
+        throw UsageError(std::string(option) + " takes a whole number from 1 to " + std::to_string(most) + ", not '" +
+                         std::string(text) + "'");
     }
     return count;
 }
@@ -74,8 +76,7 @@ std::string option_name(int code, char** argv) {
 // What getopt refused: a short option (a negative payout looks like one) or a long one.
 std::string unknown_option(char** argv) {
     if (optopt != 0) {
-        return std::string("unknown option '-") + static_cast<char>(optopt) +
-               "' (write -- before a negative payout)";
+        return std::string("unknown option '-") + static_cast<char>(optopt) + "' (write -- before a negative payout)";
     }
     return "unknown option '" + std::string(argv[optind - 1]) + "'";
 }
@@ -90,18 +91,40 @@ CommandLine parse_command_line(int argc, char** argv) {
     int code = 0;
     while ((code = getopt_long(argc, argv, ":h", kOptions, nullptr)) != -1) {
         switch (code) {
-            case kLosses: request.losses = static_cast<int>(count_from(optarg, "--losses", kMostLosses)); break;
-            case kBankroll: request.bankroll = optarg; break;
-            case kMaxStake: request.max_stake = optarg; break;
-            case kSeparator: request.separator = separator_from(optarg); break;
-            case kCsv: request.csv = true; break;
-            case kWinRate: request.win_rate = optarg; break;
-            case kSeries: request.series = count_from(optarg, "--series", kMostSeries); break;
-            case kSummaryCsv: request.summary_csv = optarg; break;
-            case kHelp: line.action = CommandLine::Action::help; break;
-            case kVersion: line.action = CommandLine::Action::version; break;
-            case ':': throw UsageError(option_name(optopt, argv) + " needs a value");
-            default: throw UsageError(unknown_option(argv));
+        case kLosses:
+            request.losses = static_cast<int>(count_from(optarg, "--losses", kMostLosses));
+            break;
+        case kBankroll:
+            request.bankroll = optarg;
+            break;
+        case kMaxStake:
+            request.max_stake = optarg;
+            break;
+        case kSeparator:
+            request.separator = separator_from(optarg);
+            break;
+        case kCsv:
+            request.csv = true;
+            break;
+        case kWinRate:
+            request.win_rate = optarg;
+            break;
+        case kSeries:
+            request.series = count_from(optarg, "--series", kMostSeries);
+            break;
+        case kSummaryCsv:
+            request.summary_csv = optarg;
+            break;
+        case kHelp:
+            line.action = CommandLine::Action::help;
+            break;
+        case kVersion:
+            line.action = CommandLine::Action::version;
+            break;
+        case ':':
+            throw UsageError(option_name(optopt, argv) + " needs a value");
+        default:
+            throw UsageError(unknown_option(argv));
         }
     }
     if (line.action != CommandLine::Action::plan) {

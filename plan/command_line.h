@@ -19,15 +19,15 @@ inline constexpr int kMostLosses = 100000;
 inline constexpr std::int64_t kMostSeries = 1000000000;
 
 struct PlanRequest {
-    std::string first_trade;            // read by amount reading, as the window's First Trade field
-    std::string payout;                 // the payout percentage, read the same way
-    int losses = kDefaultLosses;        // how many loss steps the plan runs
-    std::optional<std::string> bankroll;   // text of --bankroll, read with the same separator
-    std::optional<std::string> max_stake;  // text of --max-stake
-    std::optional<std::string> win_rate;   // text of --win-rate: the percentage of trades that win
-    std::optional<std::int64_t> series;    // --series: how many series the risk of ruin is taken over
+    std::string first_trade;                 // read by amount reading, as the window's First Trade field
+    std::string payout;                      // the payout percentage, read the same way
+    int losses = kDefaultLosses;             // how many loss steps the plan runs
+    std::optional<std::string> bankroll;     // text of --bankroll, read with the same separator
+    std::optional<std::string> max_stake;    // text of --max-stake
+    std::optional<std::string> win_rate;     // text of --win-rate: the percentage of trades that win
+    std::optional<std::int64_t> series;      // --series: how many series the risk of ruin is taken over
     std::optional<std::string> summary_csv;  // --summary-csv: the file the summary's figures go to
-    std::optional<char> separator;      // --separator; the locale's decimal separator otherwise
+    std::optional<char> separator;           // --separator; the locale's decimal separator otherwise
     bool csv = false;
 };
 

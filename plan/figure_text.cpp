@@ -41,9 +41,7 @@ std::string plain(const ledger::DigitForm& form, char separator) {
 
 }  // namespace
 
-bool below_extended_range(ledger::Extended value) {
-    return ledger::binary_exponent(value) <= kBelowNormalRange;
-}
+bool below_extended_range(ledger::Extended value) { return ledger::binary_exponent(value) <= kBelowNormalRange; }
 
 std::string percent_text(ledger::Extended fraction, char separator) {
     ledger::FloatEnvironmentGuard guard;

@@ -27,14 +27,12 @@ std::string bankroll_line(const SeriesPlan& plan, char separator) {
     if (plan.over_bankroll) {
         const PlannedTrade& over = trade_number(plan, *plan.over_bankroll);
         out << "A bankroll of " << bankroll << " covers " << losses_in_a_row(over.number - 1) << "; by trade "
-            << over.number << " the stakes are " << over.stakes_so_far_text
-            << '.';
+            << over.number << " the stakes are " << over.stakes_so_far_text << '.';
         return out.str();
     }
     const std::int32_t count = static_cast<std::int32_t>(plan.trades.size());
-    out << "A bankroll of " << bankroll << " covers at least " << losses_in_a_row(count) << "; "
-        << count << (count == 1 ? " trade stakes " : " trades stake ") << plan.trades.back().stakes_so_far_text
-        << '.';
+    out << "A bankroll of " << bankroll << " covers at least " << losses_in_a_row(count) << "; " << count
+        << (count == 1 ? " trade stakes " : " trades stake ") << plan.trades.back().stakes_so_far_text << '.';
     return out.str();
 }
 

@@ -33,15 +33,17 @@ std::string requested_locale_name() {
 char separator_from_user_locale(std::ostream& warnings) {
     locale_t numeric = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
     if (numeric == static_cast<locale_t>(nullptr)) {
-        write_wrapped(warnings, "kestrun-plan: the locale \"" + requested_locale_name() +
-                                    "\" is not available on this system; the decimal separator is \".\"");
+        write_wrapped(warnings,
+                      "kestrun-plan: the locale \"" + requested_locale_name() +
+                          "\" is not available on this system; the decimal separator is \".\"");
         return '.';
     }
     const std::string point = nl_langinfo_l(RADIXCHAR, numeric);
     freelocale(numeric);
     if (point.size() != 1) {
-        write_wrapped(warnings, "kestrun-plan: the decimal point \"" + point + "\" of the locale \"" +
-                                    requested_locale_name() + "\" is not one character; the decimal separator is \".\"");
+        write_wrapped(warnings,
+                      "kestrun-plan: the decimal point \"" + point + "\" of the locale \"" + requested_locale_name() +
+                          "\" is not one character; the decimal separator is \".\"");
     }
     return ledger::separator_from_locale_point(point);
 }

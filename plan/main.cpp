@@ -28,15 +28,13 @@ namespace {
 
 constexpr int kBadInput = 2;
 constexpr int kSeriesFailed = 3;
-constexpr int kUsageError = 64;        // EX_USAGE
+constexpr int kUsageError = 64;          // EX_USAGE
 constexpr int kCannotWriteSummary = 73;  // EX_CANTCREAT
 
 constexpr std::string_view kName = "kestrun-plan: ";
 
 // A line of our own on standard error, after the program's name, within the terminal's width.
-void complain(std::string_view message) {
-    plan::write_wrapped(std::cerr, std::string(kName) + std::string(message));
-}
+void complain(std::string_view message) { plan::write_wrapped(std::cerr, std::string(kName) + std::string(message)); }
 
 int bad_input(std::string_view message) {
     complain(message);
@@ -116,9 +114,15 @@ int main(int argc, char** argv) {
     }
     int status = EXIT_SUCCESS;
     switch (line.action) {
-        case plan::CommandLine::Action::help: std::cout << plan::kHelp; break;
-        case plan::CommandLine::Action::version: std::cout << plan::kVersion; break;
-        case plan::CommandLine::Action::plan: status = run_plan(line.request); break;
+    case plan::CommandLine::Action::help:
+        std::cout << plan::kHelp;
+        break;
+    case plan::CommandLine::Action::version:
+        std::cout << plan::kVersion;
+        break;
+    case plan::CommandLine::Action::plan:
+        status = run_plan(line.request);
+        break;
     }
     const int output = plan::output_status(std::cout, std::cerr);
     return output != 0 ? output : status;

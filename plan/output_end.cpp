@@ -34,8 +34,9 @@ int output_status(std::ostream& out, std::ostream& errors) {
     if (error == EPIPE || reader_gone()) {
         return kReaderGone;
     }
-    write_wrapped(errors, std::string("kestrun-plan: cannot write the plan") +
-                              (error != 0 ? std::string(": ") + std::strerror(error) : std::string()));
+    write_wrapped(errors,
+                  std::string("kestrun-plan: cannot write the plan") +
+                      (error != 0 ? std::string(": ") + std::strerror(error) : std::string()));
     return kCannotWriteOutput;
 }
 

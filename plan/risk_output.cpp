@@ -54,9 +54,10 @@ void write_figure(std::ostream& out, std::string_view name, const std::string& v
 
 void write_risk_lines(std::ostream& out, const RiskSummary& summary, char separator) {
     const ShownFigures shown = shown_figures(summary, separator);
-    write_wrapped(out, "Risk of ruin per series: " + shown.ruin + ", " +
-                           (summary.outlasts_plan ? "no more often than " : "") + "about 1 series in " +
-                           shown.one_in_text + '.');
+    write_wrapped(out,
+                  "Risk of ruin per series: " + shown.ruin + ", " +
+                      (summary.outlasts_plan ? "no more often than " : "") + "about 1 series in " + shown.one_in_text +
+                      '.');
     if (summary.expected_net) {
         write_wrapped(out, "Expected net per series: " + shown.expected_net);
     } else {
@@ -65,8 +66,7 @@ void write_risk_lines(std::ostream& out, const RiskSummary& summary, char separa
                       "cannot pay for (plan more trades with --losses).");
     }
     if (summary.series) {
-        write_wrapped(out, "Risk of ruin within " + std::to_string(*summary.series) + " series: " +
-                               shown.ruin_within);
+        write_wrapped(out, "Risk of ruin within " + std::to_string(*summary.series) + " series: " + shown.ruin_within);
     }
 }
 

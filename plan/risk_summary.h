@@ -20,10 +20,10 @@ struct RiskSummary {
     // plan's length and only a lower bound, and the chances below are upper bounds.
     std::int32_t losses_covered = 0;
     bool outlasts_plan = false;
-    ledger::Extended ruin = 1;                       // (1 - w)^K, a series' chance of K losses in a row
-    std::optional<ledger::Extended> expected_net;    // none when the bankroll outlasts the plan
-    std::optional<std::int64_t> series;              // M, with --series
-    std::optional<ledger::Extended> ruin_within;     // 1 - (1 - (1 - w)^K)^M
+    ledger::Extended ruin = 1;                     // (1 - w)^K, a series' chance of K losses in a row
+    std::optional<ledger::Extended> expected_net;  // none when the bankroll outlasts the plan
+    std::optional<std::int64_t> series;            // M, with --series
+    std::optional<ledger::Extended> ruin_within;   // 1 - (1 - (1 - w)^K)^M
 };
 
 // Needs a plan with a win rate and a bankroll, planned without a failure. The expected net is

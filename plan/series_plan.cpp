@@ -69,8 +69,8 @@ void check_first_trade(const std::string& text, char separator) {
         throw FirstTradeError("FIRST_TRADE is empty; the First Trade field needs digits");
     }
     if (ledger::filter_first_trade(text, separator)) {
-        throw FirstTradeError("the First Trade field holds only digits and '" + std::string(1, separator) +
-                              "', not '" + text + "'");
+        throw FirstTradeError("the First Trade field holds only digits and '" + std::string(1, separator) + "', not '" +
+                              text + "'");
     }
 }
 
@@ -102,8 +102,8 @@ SeriesPlan plan_series(const PlanRequest& request, char separator) {
         const double stakes_before = series.state().stake_sum;
         std::string shown;
         try {
-            series.loss_step(request.first_trade, request.payout, separator,
-                             [&shown](std::string_view text) { shown = text; });
+            series.loss_step(
+                request.first_trade, request.payout, separator, [&shown](std::string_view text) { shown = text; });
         } catch (const ledger::EMathError& failure) {
             plan.failure = failure.message();
             break;

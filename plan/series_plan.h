@@ -18,10 +18,10 @@
 namespace plan {
 
 struct PlannedTrade {
-    std::int32_t number = 0;        // trade k is what the k-th press of "Lost" after start prices
-    std::string stake_text;         // the text the window shows for it
-    double stake = 0;               // the stake as the series stores it
-    double stakes_so_far = 0;       // the stake sum of the series, this trade included
+    std::int32_t number = 0;          // trade k is what the k-th press of "Lost" after start prices
+    std::string stake_text;           // the text the window shows for it
+    double stake = 0;                 // the stake as the series stores it
+    double stakes_so_far = 0;         // the stake sum of the series, this trade included
     ledger::Extended net_if_won = 0;  // stake x payout fraction - the stakes before it
     std::string stakes_so_far_text;   // both in the window's fixed format
     std::string net_if_won_text;

@@ -18,8 +18,8 @@
 #include "shell/handler_dispatch.h"
 #include "shell/icons.h"
 #include "shell/main_window.h"
-#include "shell/startup_failure.h"
 #include "shell/shell_log.h"
+#include "shell/startup_failure.h"
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 

@@ -51,10 +51,12 @@ QString x11Problem(const QByteArray& display) {
     xcb_disconnect(connection);
 #endif
     if (display.isEmpty())
-        return QStringLiteral("no X display to open: DISPLAY is not set; start kestrun in a desktop session "
-                              "or set DISPLAY to a running X server");
-    return QStringLiteral("cannot open the X display '%1'; start kestrun in a desktop session or set DISPLAY "
-                          "to a running X server")
+        return QStringLiteral(
+            "no X display to open: DISPLAY is not set; start kestrun in a desktop session "
+            "or set DISPLAY to a running X server");
+    return QStringLiteral(
+               "cannot open the X display '%1'; start kestrun in a desktop session or set DISPLAY "
+               "to a running X server")
         .arg(QString::fromLocal8Bit(display));
 }
 
@@ -65,8 +67,9 @@ QString waylandProblem() {
     if (!name.startsWith('/')) {
         const QByteArray runtime = environment("XDG_RUNTIME_DIR");
         if (runtime.isEmpty())
-            return QStringLiteral("cannot reach the Wayland display '%1': XDG_RUNTIME_DIR is not set; start "
-                                  "kestrun in a desktop session")
+            return QStringLiteral(
+                       "cannot reach the Wayland display '%1': XDG_RUNTIME_DIR is not set; start "
+                       "kestrun in a desktop session")
                 .arg(QString::fromLocal8Bit(name));
         path = runtime + '/' + name;
     }
@@ -80,14 +83,15 @@ QString waylandProblem() {
         if (fd >= 0) ::close(fd);
     }
     if (reached) return {};
-    return QStringLiteral("cannot reach the Wayland display '%1' (%2); start kestrun in a desktop session or "
-                          "set WAYLAND_DISPLAY to a running compositor")
+    return QStringLiteral(
+               "cannot reach the Wayland display '%1' (%2); start kestrun in a desktop session or "
+               "set WAYLAND_DISPLAY to a running compositor")
         .arg(QString::fromLocal8Bit(name), QString::fromLocal8Bit(path));
 }
 
 QtMessageHandler g_previous = nullptr;
 QList<std::pair<QtMsgType, QString>> g_held;  // Qt's messages while the platform starts
-QString g_heldDisplay;                         // what the messages are about, for the one line
+QString g_heldDisplay;                        // what the messages are about, for the one line
 
 void holdWhileStarting(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type != QtFatalMsg) {
@@ -97,8 +101,10 @@ void holdWhileStarting(QtMsgType type, const QMessageLogContext& context, const 
     QString why = message.section(u'\n', 0, 0);
     for (const auto& [heldType, text] : g_held)
         if (heldType != QtDebugMsg && heldType != QtInfoMsg) why = text;
-    std::fprintf(stderr, "kestrun: no Qt platform could open the window (%s): %s\n",
-                 qPrintable(g_heldDisplay), qPrintable(why.section(u'\n', 0, 0)));
+    std::fprintf(stderr,
+                 "kestrun: no Qt platform could open the window (%s): %s\n",
+                 qPrintable(g_heldDisplay),
+                 qPrintable(why.section(u'\n', 0, 0)));
     std::fflush(stderr);
     (void)context;
     std::_Exit(1);
@@ -111,7 +117,8 @@ QString chosenPlatform(int argc, char** argv) {
     if (platform.isEmpty()) platform = environment("QT_QPA_PLATFORM");
     if (platform.isEmpty()) {
         const QByteArray session = environment("XDG_SESSION_TYPE");
-        const QByteArray desktop = environment("XDG_CURRENT_DESKTOP").toLower() + environment("XDG_SESSION_DESKTOP").toLower();
+        const QByteArray desktop =
+            environment("XDG_CURRENT_DESKTOP").toLower() + environment("XDG_SESSION_DESKTOP").toLower();
         platform = session == "wayland" && !desktop.contains("gnome") ? "wayland" : "xcb";
     }
     return QString::fromLocal8Bit(platform);

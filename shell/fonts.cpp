@@ -75,11 +75,15 @@ QFont faceFont(const Face& face, int pixels, bool bold) {
 // fonts-wine's "MS Sans Serif" is a bitmap face with strikes for three character heights; a strike is
 // asked for by its cell height, the character height plus the internal leading.
 int msSansSerifStrike(int characterHeight) {
-    struct Strike { int characterHeight; int cellHeight; };
+    struct Strike {
+        int characterHeight;
+        int cellHeight;
+    };
     constexpr Strike strikes[] = {{11, 13}, {13, 16}, {16, 20}};
     const Strike* best = &strikes[0];
     for (const Strike& s : strikes)
-        if (std::abs(s.characterHeight - characterHeight) < std::abs(best->characterHeight - characterHeight)) best = &s;
+        if (std::abs(s.characterHeight - characterHeight) < std::abs(best->characterHeight - characterHeight))
+            best = &s;
     return best->cellHeight;
 }
 

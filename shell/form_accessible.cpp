@@ -54,7 +54,8 @@ public:
     }
     void doAction(const QString& name) override {
         // Queued: the window closes after the screen reader's request has been answered.
-        if (name == pressAction() && form_) QMetaObject::invokeMethod(form_.data(), &QWidget::close, Qt::QueuedConnection);
+        if (name == pressAction() && form_)
+            QMetaObject::invokeMethod(form_.data(), &QWidget::close, Qt::QueuedConnection);
     }
 
 private:
@@ -71,8 +72,8 @@ FormAccessible::~FormAccessible() {
 
 QAccessibleInterface* FormAccessible::closeButton() const {
     if (!closeButtonId_)
-        closeButtonId_ = QAccessible::registerAccessibleInterface(
-            new CloseButtonAccessible(static_cast<TForm1*>(widget())));
+        closeButtonId_ =
+            QAccessible::registerAccessibleInterface(new CloseButtonAccessible(static_cast<TForm1*>(widget())));
     return QAccessible::accessibleInterface(closeButtonId_);
 }
 

@@ -20,10 +20,10 @@
 enum class CloseButtonState { Normal, Hot, Pressed };
 
 struct NonClientState {
-    QSize windowSize;       // the whole window, frame included
-    QString caption;        // "Ombrelt"
-    QIcon icon;             // the window's own icon, drawn in the title bar
-    bool active = true;     // the window has the focus
+    QSize windowSize;    // the whole window, frame included
+    QString caption;     // "Ombrelt"
+    QIcon icon;          // the window's own icon, drawn in the title bar
+    bool active = true;  // the window has the focus
     CloseButtonState closeButton = CloseButtonState::Normal;
 };
 

@@ -31,7 +31,8 @@ void LabelAccessible::selection(int, int* startOffset, int* endOffset) const { *
 QString LabelAccessible::text(int startOffset, int endOffset) const {
     const QString all = shown();
     const int start = std::clamp(startOffset, 0, static_cast<int>(all.size()));
-    const int end = endOffset < 0 ? static_cast<int>(all.size()) : std::clamp(endOffset, start, static_cast<int>(all.size()));
+    const int end =
+        endOffset < 0 ? static_cast<int>(all.size()) : std::clamp(endOffset, start, static_cast<int>(all.size()));
     return all.mid(start, end - start);
 }
 

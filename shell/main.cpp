@@ -11,9 +11,10 @@
 int main(int argc, char** argv) {
     if (const auto status = shell::answerCommandLine(argc, argv, stdout)) return *status;
     if (!shell::hasDisplay()) {
-        std::fputs("kestrun: no display: DISPLAY and WAYLAND_DISPLAY are not set; start it in a desktop "
-                   "session (or under Xvfb, or with QT_QPA_PLATFORM=offscreen)\n",
-                   stderr);
+        std::fputs(
+            "kestrun: no display: DISPLAY and WAYLAND_DISPLAY are not set; start it in a desktop "
+            "session (or under Xvfb, or with QT_QPA_PLATFORM=offscreen)\n",
+            stderr);
         return 1;
     }
     if (const QString problem = shell::displayProblem(argc, argv); !problem.isEmpty()) {

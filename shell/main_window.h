@@ -86,10 +86,10 @@ private:
     std::shared_ptr<const FrameLook> look_;
     CloseButtonState closeState_ = CloseButtonState::Normal;
     bool closePressed_ = false;
-    bool titlePressed_ = false;  // the button went down on the title bar; a drag from there moves
-    QPoint titlePressedAt_;      // where it went down (screen coordinates)
+    bool titlePressed_ = false;   // the button went down on the title bar; a drag from there moves
+    QPoint titlePressedAt_;       // where it went down (screen coordinates)
     bool restoringSize_ = false;  // the fixed size is about to be put back
-    bool dragging_ = false;  // moving the window by itself where the window manager offers no move
+    bool dragging_ = false;       // moving the window by itself where the window manager offers no move
     QPoint dragOffset_;
 };
 

@@ -13,9 +13,9 @@
 #include <QWindow>
 
 #include "shell/main_window.h"
+#include "shell/shell_log.h"
 #include "shell/skin/window_hints.h"
 #include "shell/standard_frame_look.h"
-#include "shell/shell_log.h"
 
 QRect TForm1::clientRect() const { return client_->geometry(); }
 
@@ -111,8 +111,7 @@ void TForm1::leaveEvent(QEvent* event) {
 
 void TForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange || event->type() == QEvent::PaletteChange) update();
-    if (event->type() == QEvent::WindowStateChange &&
-        (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+    if (event->type() == QEvent::WindowStateChange && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         keepFixedSizeSoon();
     QWidget::changeEvent(event);
 }

@@ -69,9 +69,7 @@ QString TMaskEdit::text() const { return QString::fromLatin1(model_.shown()); }
 std::string TMaskEdit::payoutText() const { return model_.handedOn(); }
 
 void TMaskEdit::setText(const QString& shown) {
-    change([&] {
-        model_ = PayoutModel(shown.toLatin1().toStdString());
-    });
+    change([&] { model_ = PayoutModel(shown.toLatin1().toStdString()); });
 }
 
 QSize TMaskEdit::sizeHint() const { return {80, 21}; }
@@ -80,13 +78,27 @@ void TMaskEdit::keyPressEvent(QKeyEvent* event) {
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     if (handleClipboardKey(event)) return;
     switch (event->key()) {
-    case Qt::Key_Delete: change([&] { model_.deleteForward(); }); break;
-    case Qt::Key_Backspace: change([&] { model_.backspace(); }); break;
-    case Qt::Key_Left: change([&] { model_.left(shift); }); break;
-    case Qt::Key_Right: change([&] { model_.right(shift); }); break;
-    case Qt::Key_Home: change([&] { model_.home(shift); }); break;
-    case Qt::Key_End: change([&] { model_.end(shift); }); break;
-    case Qt::Key_Escape: change([&] { model_.restore(); }); break;
+    case Qt::Key_Delete:
+        change([&] { model_.deleteForward(); });
+        break;
+    case Qt::Key_Backspace:
+        change([&] { model_.backspace(); });
+        break;
+    case Qt::Key_Left:
+        change([&] { model_.left(shift); });
+        break;
+    case Qt::Key_Right:
+        change([&] { model_.right(shift); });
+        break;
+    case Qt::Key_Home:
+        change([&] { model_.home(shift); });
+        break;
+    case Qt::Key_End:
+        change([&] { model_.end(shift); });
+        break;
+    case Qt::Key_Escape:
+        change([&] { model_.restore(); });
+        break;
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_Return:
@@ -190,8 +202,7 @@ void TMaskEdit::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(tr("&Paste"), this, &TMaskEdit::paste)
         ->setEnabled(!QGuiApplication::clipboard()->text().isEmpty() &&
                      model_.selectionStart() < PayoutModel::kPositions);
-    menu.addAction(tr("&Delete"), this, [this] { change([&] { model_.deleteForward(); }); })
-        ->setEnabled(selected);
+    menu.addAction(tr("&Delete"), this, [this] { change([&] { model_.deleteForward(); }); })->setEnabled(selected);
     menu.addSeparator();
     menu.addAction(tr("Select &All"), this, [this] { change([&] { model_.selectAll(); }); });
     menu.exec(event->globalPos());

@@ -146,8 +146,8 @@ void announceChange(TMaskEdit& edit, const MaskEditLook& before) {
     if (after.selectionStart != before.selectionStart || after.selectionEnd != before.selectionEnd) {
         const bool wide = widelySelected(after.selectionStart, after.selectionEnd);
         if (wide || widelySelected(before.selectionStart, before.selectionEnd)) {
-            QAccessibleTextSelectionEvent selection(&edit, after.selectionStart,
-                                                    wide ? after.selectionEnd : after.selectionStart);
+            QAccessibleTextSelectionEvent selection(
+                &edit, after.selectionStart, wide ? after.selectionEnd : after.selectionStart);
             selection.setCursorPosition(after.selectionStart);
             QAccessible::updateAccessibility(&selection);
         }

@@ -50,9 +50,7 @@ void PayoutModel::empty(int from, int to) {
     for (int i = from; i < to; ++i) digits_[i] = 0;
 }
 
-void PayoutModel::collapseTo(int boundary) {
-    anchor_ = caret_ = std::clamp(boundary, 0, kPositions);
-}
+void PayoutModel::collapseTo(int boundary) { anchor_ = caret_ = std::clamp(boundary, 0, kPositions); }
 
 PayoutModel::Typed PayoutModel::type(char32_t character) {
     if (bothSelected()) {

@@ -23,8 +23,8 @@ public:
     // `shown` as the field shows it: digits and "_"; any other character counts as an empty position.
     explicit PayoutModel(std::string_view shown = "95");
 
-    std::string shown() const;      // "95", "9_", "_5", "__"
-    std::string handedOn() const;   // "95", "9 ", " 5", "  "
+    std::string shown() const;     // "95", "9_", "_5", "__"
+    std::string handedOn() const;  // "95", "9 ", " 5", "  "
 
     // The selected range [start, end) as the field shows it; start == end only after the second position.
     int selectionStart() const;
@@ -38,8 +38,8 @@ public:
     };
     Typed type(char32_t character);
 
-    void deleteForward();   // Delete
-    void backspace();       // Backspace
+    void deleteForward();  // Delete
+    void backspace();      // Backspace
     void left(bool extend);
     void right(bool extend);
     void home(bool extend);

@@ -4,10 +4,10 @@
 
 #include "shell/standard_frame_look.h"
 
+#include <qdrawutil.h>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPalette>
-#include <qdrawutil.h>
 
 #include "shell/fonts.h"
 
@@ -28,8 +28,8 @@ QRect StandardFrameLook::titleRect(QSize windowSize) const {
 QRect StandardFrameLook::closeButtonRect(QSize windowSize) const {
     const QRect title = titleRect(windowSize);
     const int top = title.top() + (title.height() - kCloseButtonSize.height()) / 2;
-    return {title.right() - kGap + 1 - kCloseButtonSize.width(), top, kCloseButtonSize.width(),
-            kCloseButtonSize.height()};
+    return {
+        title.right() - kGap + 1 - kCloseButtonSize.width(), top, kCloseButtonSize.width(), kCloseButtonSize.height()};
 }
 
 QRect StandardFrameLook::titleBarRect(QSize windowSize) const {
@@ -54,11 +54,12 @@ void StandardFrameLook::paintNonClient(QPainter& painter, const NonClientState& 
     state.icon.paint(&painter, iconRect);
 
     const QRect close = closeButtonRect(state.windowSize);
-    QRect text(iconRect.right() + 1 + kGap, title.top(), close.left() - kGap - iconRect.right() - 1 - kGap,
-               title.height());
+    QRect text(
+        iconRect.right() + 1 + kGap, title.top(), close.left() - kGap - iconRect.right() - 1 - kGap, title.height());
     painter.setFont(shell::msSansSerif(11, true));
     painter.setPen(state.active ? palette.color(QPalette::HighlightedText) : palette.color(QPalette::Light));
-    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(text,
+                     Qt::AlignLeft | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(state.caption, Qt::ElideRight, text.width()));
 
     paintCloseButton(painter, close, state.closeButton);

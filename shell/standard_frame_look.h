@@ -10,8 +10,8 @@
 
 class StandardFrameLook : public FrameLook {
 public:
-    static constexpr int kBorder = 3;       // the frame on every side
-    static constexpr int kTitleHeight = 19; // the title bar, below the top frame
+    static constexpr int kBorder = 3;        // the frame on every side
+    static constexpr int kTitleHeight = 19;  // the title bar, below the top frame
 
     QMargins margins() const override;
     QRect titleBarRect(QSize windowSize) const override;

@@ -12,7 +12,7 @@
 namespace shell {
 
 struct CodeLocation {
-    QString module;      // the file name, without folder, of the module holding the code
+    QString module;       // the file name, without folder, of the module holding the code
     quintptr offset = 0;  // from the start of that module
 };
 

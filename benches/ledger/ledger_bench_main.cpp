@@ -29,7 +29,8 @@ void snprintf_17Lg(benchmark::State& state) {
     std::size_t i = 0;
     char buffer[64];
     for (auto _ : state) {
-        benchmark::DoNotOptimize(std::snprintf(buffer, sizeof buffer, "%.17Lg", static_cast<long double>(bench_inputs::kValues[i])));
+        benchmark::DoNotOptimize(
+            std::snprintf(buffer, sizeof buffer, "%.17Lg", static_cast<long double>(bench_inputs::kValues[i])));
         benchmark::DoNotOptimize(buffer);
         if (++i == bench_inputs::kValues.size()) i = 0;
     }
@@ -64,13 +65,17 @@ public:
             const std::string l = t.label;
             if (time(l + "/read_amount") == 0) continue;
             std::printf("\n%s:\n", t.label);
-            std::printf("  read_amount is %.2fx as fast as strtold (target: %gx)\n", ratio(l + "/read_amount", "glibc_strtold"), t.reading);
+            std::printf("  read_amount is %.2fx as fast as strtold (target: %gx)\n",
+                        ratio(l + "/read_amount", "glibc_strtold"),
+                        t.reading);
             for (const char* format : {"general_format", "fixed_format"}) {
-                std::printf("  %s is %.2fx as fast as snprintf %%.17Lg", format, ratio(l + "/" + format, "snprintf_17Lg"));
+                std::printf(
+                    "  %s is %.2fx as fast as snprintf %%.17Lg", format, ratio(l + "/" + format, "snprintf_17Lg"));
                 if (t.format > 0) std::printf(" (target: %gx)", t.format);
                 std::printf("\n");
             }
-            std::printf("  a whole loss step takes %.1f ns (target: under %g ns)\n", time(l + "/loss_step"), t.loss_step_ns);
+            std::printf(
+                "  a whole loss step takes %.1f ns (target: under %g ns)\n", time(l + "/loss_step"), t.loss_step_ns);
         }
         if (time("x87/loss_step") > 0 && time("portable/loss_step") > 0) {
             std::printf("\nportable time / x87 time:");

@@ -30,8 +30,8 @@ extern char** environ;
 namespace {
 
 // Payout 1000000 % keeps 100000 stakes within the double range; the bankroll runs out half way.
-const std::vector<std::string> kArguments = {"--losses", "100000", "--win-rate", "55", "--bankroll",
-                                             "1E12", "--series", "100", "1", "1E6"};
+const std::vector<std::string> kArguments = {
+    "--losses", "100000", "--win-rate", "55", "--bankroll", "1E12", "--series", "100", "1", "1E6"};
 
 plan::PlanRequest request() {
     plan::PlanRequest wanted;
@@ -112,8 +112,7 @@ void whole_program(benchmark::State& state, bool csv) {
         }
     }
     posix_spawn_file_actions_destroy(&actions);
-    state.counters["program_cpu_ms"] =
-        benchmark::Counter(cpu_seconds * 1000, benchmark::Counter::kAvgIterations);
+    state.counters["program_cpu_ms"] = benchmark::Counter(cpu_seconds * 1000, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK_CAPTURE(whole_program, table, false)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(whole_program, csv, true)->Unit(benchmark::kMillisecond)->UseRealTime();

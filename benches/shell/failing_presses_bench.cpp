@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
         last = now;
     }
     std::sort(growth.begin(), growth.end());
-    std::printf("boxes shown: %d; median growth per failing press: %.1f bytes\n", closer.closed,
-                growth[growth.size() / 2]);
+    std::printf(
+        "boxes shown: %d; median growth per failing press: %.1f bytes\n", closer.closed, growth[growth.size() / 2]);
     return closer.closed == 100 + presses * rounds ? 0 : 1;
 }

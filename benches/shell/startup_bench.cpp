@@ -169,16 +169,18 @@ int main(int argc, char** argv) {
     int iterations = 10;
     const char* scale = nullptr;
     for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--iterations") == 0) iterations = std::max(1, std::atoi(argv[i + 1]));
-        else if (std::strcmp(argv[i], "--scale") == 0 && std::atof(argv[i + 1]) > 0) scale = argv[i + 1];
+        if (std::strcmp(argv[i], "--iterations") == 0)
+            iterations = std::max(1, std::atoi(argv[i + 1]));
+        else if (std::strcmp(argv[i], "--scale") == 0 && std::atof(argv[i + 1]) > 0)
+            scale = argv[i + 1];
     }
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     unsetenv("QT_SCALE_FACTOR");
 
     const std::string scaledLabel = std::string("kestrun at ") + (scale ? scale : "") + "x";
     const char* const modes[] = {"kestrun", "dressed", "plain", "kestrun"};
-    const char* const labels[] = {"kestrun", "bare Qt, same faces and icon", "bare Qt, Qt's defaults",
-                                  scaledLabel.c_str()};
+    const char* const labels[] = {
+        "kestrun", "bare Qt, same faces and icon", "bare Qt, Qt's defaults", scaledLabel.c_str()};
     const int modeCount = scale ? 4 : 3;
     std::vector<double> times[4];
     std::vector<long> rss[4];
@@ -203,12 +205,14 @@ int main(int argc, char** argv) {
     for (int m = 0; m < modeCount; ++m) {
         const double t = median(times[m]);
         const long r = median(rss[m]);
-        std::printf("%-30s %8.1f ms %9ld KiB %11.2fx %8ld KiB\n", labels[m], t * 1e3, r, program_time / t,
-                    program_rss - r);
+        std::printf(
+            "%-30s %8.1f ms %9ld KiB %11.2fx %8ld KiB\n", labels[m], t * 1e3, r, program_time / t, program_rss - r);
     }
     if (scale) {
-        std::printf("start-up at %sx takes %.3fx the time at 1x and %+ld KiB\n", scale,
-                    median(times[3]) / program_time, median(rss[3]) - program_rss);
+        std::printf("start-up at %sx takes %.3fx the time at 1x and %+ld KiB\n",
+                    scale,
+                    median(times[3]) / program_time,
+                    median(rss[3]) - program_rss);
     }
     return 0;
 }

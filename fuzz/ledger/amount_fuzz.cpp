@@ -7,8 +7,8 @@
 // left raised, every shown amount readable again, and the x87 unit and the software arithmetic alike.
 #include <cfenv>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -44,7 +44,8 @@ bool try_read(std::string_view text, char separator, ledger::Extended& value) {
 }
 
 void check_formats(ledger::Extended value, char separator) {
-    for (const std::string& shown : {ledger::general_format(value, separator), ledger::fixed_format(value, separator)}) {
+    for (const std::string& shown :
+         {ledger::general_format(value, separator), ledger::fixed_format(value, separator)}) {
         require_no_flags("a format left a flag raised");
         ledger::Extended again;
         require(try_read(shown, separator, again), "a shown amount reads again");
@@ -58,14 +59,12 @@ void run_steps(std::string_view first_trade, std::string_view payout, char separ
     for (int i = 0; i < 3; ++i) {
         try {
             series.loss_step(first_trade, payout, separator, show);
-        } catch (const ledger::Exception&) {
-        }
+        } catch (const ledger::Exception&) {}
         require_no_flags("a loss step left a flag raised");
     }
     try {
         series.reset_step(first_trade, payout, separator, show);
-    } catch (const ledger::Exception&) {
-    }
+    } catch (const ledger::Exception&) {}
     require_no_flags("a reset step left a flag raised");
     require(shown <= 4, "a step shows at most once");
 }

@@ -19,8 +19,7 @@ void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool once = (qInstallMessageHandler(quiet), true);
     (void)once;
     try {
@@ -29,7 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             (void)skin->image(name);
         }
         (void)skin->version();
-    } catch (const kestrun::skin::SkinError&) {
-    }
+    } catch (const kestrun::skin::SkinError&) {}
     return 0;
 }

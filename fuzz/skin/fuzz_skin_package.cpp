@@ -9,8 +9,7 @@
 
 #include "shell/skin/package/skin_package.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
         const auto members = kestrun::skin::read_package({data, size});
         std::size_t total = 0;
@@ -20,7 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (total > kestrun::skin::kMaxPackageBytes) {
             __builtin_trap();
         }
-    } catch (const kestrun::skin::SkinError&) {
-    }
+    } catch (const kestrun::skin::SkinError&) {}
     return 0;
 }

@@ -18,16 +18,14 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void put(Bytes& out, std::uint32_t v, int n, bool bigEndian = false)
-{
+void put(Bytes& out, std::uint32_t v, int n, bool bigEndian = false) {
     for (int i = 0; i < n; ++i) {
         out.push_back(static_cast<std::uint8_t>(v >> (8 * (bigEndian ? n - 1 - i : i))));
     }
 }
 
 // A 2 x 2 24-bit BMP.
-Bytes tiny_bmp()
-{
+Bytes tiny_bmp() {
     Bytes b = {'B', 'M'};
     put(b, 54 + 16, 4);
     put(b, 0, 4);
@@ -47,8 +45,7 @@ Bytes tiny_bmp()
     return b;
 }
 
-void chunk(Bytes& png, const char* type, const Bytes& data)
-{
+void chunk(Bytes& png, const char* type, const Bytes& data) {
     put(png, static_cast<std::uint32_t>(data.size()), 4, true);
     const std::size_t at = png.size();
     png.insert(png.end(), type, type + 4);
@@ -57,8 +54,7 @@ void chunk(Bytes& png, const char* type, const Bytes& data)
 }
 
 // A 2 x 2 RGBA PNG.
-Bytes tiny_png()
-{
+Bytes tiny_png() {
     Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
     Bytes ihdr;
     put(ihdr, 2, 4, true);
@@ -77,16 +73,14 @@ Bytes tiny_png()
 
 Bytes text(const std::string& s) { return {s.begin(), s.end()}; }
 
-void write(const std::string& path, const Bytes& bytes)
-{
+void write(const std::string& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
         return 2;
@@ -96,9 +90,8 @@ int main(int argc, char** argv)
         "[GLOBALINFO]\nVERSION=7.61\nMASTERBITMAP=MASTER.BMP\nFONTCOLOR=16182738\nEXBORDER=EXTBORD.PNG\n"
         "BICLOSEALONE=0,0,2,1\n[FORM]\nFRAME=0,0,2,2\nFRAMEMARGINS=1,1,1,1\n[BUTTON]\nNORMAL=0,0,2,2\n";
     using kestrun::skin::write_package;
-    write(dir + "/seed-whole-skin.asz", write_package({{"Options.dat", text(options)},
-                                                        {"Master.bmp", tiny_bmp()},
-                                                        {"ExtBord.png", tiny_png()}}));
+    write(dir + "/seed-whole-skin.asz",
+          write_package({{"Options.dat", text(options)}, {"Master.bmp", tiny_bmp()}, {"ExtBord.png", tiny_png()}}));
     write(dir + "/seed-description-only.asz", write_package({{"Options.dat", text(options)}}));
     write(dir + "/seed-empty.asz", write_package({}));
     write(dir + "/seed-image-only.asz", write_package({{"Master.bmp", tiny_bmp()}}));

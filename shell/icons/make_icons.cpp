@@ -39,7 +39,10 @@ void paintMainIcon(QPainter& p, int size) {
     p.drawRoundedRect(QRectF(0, 0, 16, 16), 3, 3);
 
     // The stair of stakes, each higher than the one before.
-    const struct { QRectF bar; QColor colour; } stakes[] = {
+    const struct {
+        QRectF bar;
+        QColor colour;
+    } stakes[] = {
         {{3, 10, 3, 4}, kGold},
         {{7, 7, 3, 7}, kAmber},
         {{11, 4, 3, 10}, kRust},

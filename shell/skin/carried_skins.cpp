@@ -10,8 +10,7 @@
 
 namespace kestrun::skin {
 
-TStoredSkin carried_autumnsky()
-{
+TStoredSkin carried_autumnsky() {
     TStoredSkin skin;
     skin.Name = QStringLiteral("autumnsky (internal)");
     const QResource resource(QStringLiteral(":/kestrun/skins/autumnsky.asz"));

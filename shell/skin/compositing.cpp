@@ -14,14 +14,12 @@
 
 namespace kestrun::skin {
 
-bool wants_extended_border(const ExtendedBorderConditions& c)
-{
+bool wants_extended_border(const ExtendedBorderConditions& c) {
     return c.extendedBorders && c.allowExtBorders && c.drawNonClientArea && c.topLevel && !c.maximized &&
            c.compositing && c.hasImage;
 }
 
-int x11_screen_number(const QByteArray& displayName)
-{
+int x11_screen_number(const QByteArray& displayName) {
     const qsizetype colon = displayName.lastIndexOf(':');
     const qsizetype dot = displayName.indexOf('.', colon < 0 ? 0 : colon);
     if (colon < 0 || dot < 0) {
@@ -32,8 +30,7 @@ int x11_screen_number(const QByteArray& displayName)
     return ok && screen >= 0 ? screen : 0;
 }
 
-bool compositing_manager_running()
-{
+bool compositing_manager_running() {
 #ifdef KESTRUN_CHECK_XCB
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
@@ -41,8 +38,8 @@ bool compositing_manager_running()
         return false;
     }
     const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(x11_screen_number(qgetenv("DISPLAY")));
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(name.size()), name.constData()), nullptr);
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(name.size()), name.constData()), nullptr);
     if (!atom) {
         return false;
     }
@@ -61,14 +58,12 @@ bool compositing_manager_running()
 #endif
 }
 
-bool platform_places_windows(const QString& platformName)
-{
+bool platform_places_windows(const QString& platformName) {
     // On Wayland (and on the headless platforms) a window cannot know, let alone set, where it stands.
     return platformName == QLatin1String("xcb") || platformName == QLatin1String("windows");
 }
 
-const char* why_no_extended_border()
-{
+const char* why_no_extended_border() {
     if (!platform_places_windows(QGuiApplication::platformName())) {
         return "the platform does not let the program place a window around another";
     }

@@ -19,8 +19,8 @@ struct ExtendedBorderConditions {
     bool drawNonClientArea = false;  // the provider's DrawNonClientArea
     bool topLevel = false;
     bool maximized = false;
-    bool compositing = false;        // translucent windows are shown as such
-    bool hasImage = false;           // the skin has a readable extended-border image
+    bool compositing = false;  // translucent windows are shown as such
+    bool hasImage = false;     // the skin has a readable extended-border image
 };
 
 bool wants_extended_border(const ExtendedBorderConditions& conditions);

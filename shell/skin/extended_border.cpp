@@ -12,8 +12,10 @@ namespace kestrun::skin {
 ExtendedBorder::ExtendedBorder(QWidget& form, QImage image, int width, QMargins margins)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
                            Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint),
-      form_(&form), image_(std::move(image)), width_(width), margins_(margins)
-{
+      form_(&form),
+      image_(std::move(image)),
+      width_(width),
+      margins_(margins) {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -23,13 +25,11 @@ ExtendedBorder::ExtendedBorder(QWidget& form, QImage image, int width, QMargins 
     follow();
 }
 
-QRect ExtendedBorder::geometryFor(const QRect& formGeometry) const
-{
+QRect ExtendedBorder::geometryFor(const QRect& formGeometry) const {
     return formGeometry.adjusted(-width_, -width_, width_, width_);
 }
 
-void ExtendedBorder::follow()
-{
+void ExtendedBorder::follow() {
     if (!form_) {
         hide();
         return;
@@ -46,8 +46,7 @@ void ExtendedBorder::follow()
     }
 }
 
-bool ExtendedBorder::eventFilter(QObject* watched, QEvent* event)
-{
+bool ExtendedBorder::eventFilter(QObject* watched, QEvent* event) {
     if (watched == form_) {
         switch (event->type()) {
         case QEvent::Move:
@@ -64,8 +63,7 @@ bool ExtendedBorder::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void ExtendedBorder::paintEvent(QPaintEvent*)
-{
+void ExtendedBorder::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rect(), Qt::transparent);

@@ -17,24 +17,19 @@ SkinButtonStyle::SkinButtonStyle(std::shared_ptr<const Skin> skin, QStyle* base)
     : QProxyStyle(base),
       skin_(std::move(skin)),
       button_(SkinElement::read(*skin_, "BUTTON")),
-      hugeMinHeight_(integer_value(skin_->description(), "BUTTON_HUGE", "MINHEIGHT").value_or(0))
-{
-}
+      hugeMinHeight_(integer_value(skin_->description(), "BUTTON_HUGE", "MINHEIGHT").value_or(0)) {}
 
-void SkinButtonStyle::polish(QWidget* widget)
-{
+void SkinButtonStyle::polish(QWidget* widget) {
     QProxyStyle::polish(widget);
     widget->setAttribute(Qt::WA_Hover);  // so that the hot look follows the mouse
 }
 
-void SkinButtonStyle::unpolish(QWidget* widget)
-{
+void SkinButtonStyle::unpolish(QWidget* widget) {
     widget->setAttribute(Qt::WA_Hover, false);
     QProxyStyle::unpolish(widget);
 }
 
-Look SkinButtonStyle::lookOf(const QStyleOption& option)
-{
+Look SkinButtonStyle::lookOf(const QStyleOption& option) {
     if (!(option.state & State_Enabled)) {
         return Look::Disabled;
     }
@@ -47,8 +42,7 @@ Look SkinButtonStyle::lookOf(const QStyleOption& option)
     return Look::Normal;
 }
 
-const SkinElement& SkinButtonStyle::elementFor(int height) const
-{
+const SkinElement& SkinButtonStyle::elementFor(int height) const {
     if (hugeMinHeight_ <= 0 || height < hugeMinHeight_) {
         return button_;
     }
@@ -58,13 +52,13 @@ const SkinElement& SkinButtonStyle::elementFor(int height) const
     return huge_->hasImage() ? *huge_ : button_;
 }
 
-void SkinButtonStyle::drawPlate(const QStyleOption& option, QPainter* painter, const SkinElement& element) const
-{
+void SkinButtonStyle::drawPlate(const QStyleOption& option, QPainter* painter, const SkinElement& element) const {
     const Look look = lookOf(option);
     if (element.hasImage()) {
-        painter->drawPixmap(option.rect.topLeft(),
-                            cache_.nineSlice(*element.image, element.rect(look), element.margins, option.rect.size(), true,
-                                             ratio_of(*painter)));
+        painter->drawPixmap(
+            option.rect.topLeft(),
+            cache_.nineSlice(
+                *element.image, element.rect(look), element.margins, option.rect.size(), true, ratio_of(*painter)));
         if (look == Look::Disabled) {
             painter->fillRect(option.rect, QColor(0, 0, 0, 70));
         }
@@ -85,8 +79,7 @@ void SkinButtonStyle::drawPlate(const QStyleOption& option, QPainter* painter, c
 }
 
 void SkinButtonStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                                  const QWidget* widget) const
-{
+                                  const QWidget* widget) const {
     const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
     if (element != CE_PushButton || !button) {
         QProxyStyle::drawControl(element, option, painter, widget);

@@ -38,7 +38,7 @@ private:
 
     std::shared_ptr<const Skin> skin_;
     SkinElement button_;
-    int hugeMinHeight_ = 0;  // 0: the skin has no look for tall buttons
+    int hugeMinHeight_ = 0;                    // 0: the skin has no look for tall buttons
     mutable std::optional<SkinElement> huge_;  // read the first time a tall button is drawn
     mutable SliceCache cache_;
 };

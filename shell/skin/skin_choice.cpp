@@ -12,16 +12,14 @@
 
 namespace kestrun::skin {
 
-QString without_package_ending(const QString& name)
-{
+QString without_package_ending(const QString& name) {
     if (name.size() > 4 && name.endsWith(QLatin1String(".asz"), Qt::CaseInsensitive)) {
         return name.left(name.size() - 4);
     }
     return name;
 }
 
-SkinChoice choose_skin(const QString& directory, const QString& skinName, const std::vector<QString>& carriedNames)
-{
+SkinChoice choose_skin(const QString& directory, const QString& skinName, const std::vector<QString>& carriedNames) {
     const QString name = without_package_ending(skinName);
     if (!name.isEmpty() && !directory.isEmpty()) {
         const QString packed = in_skin_directory(directory, name + QStringLiteral(".asz"));

@@ -15,9 +15,9 @@ namespace kestrun::skin {
 struct SkinChoice {
     enum class Source { PackedFile, Folder, Carried, None };
     Source source = Source::None;
-    QString path;         // the packed file, or the folder's "Options.dat"
+    QString path;  // the packed file, or the folder's "Options.dat"
     int carriedIndex = -1;
-    QString skinName;     // the manager's skin name once this skin is taken
+    QString skinName;  // the manager's skin name once this skin is taken
 };
 
 // A name longer than four characters loses a ".asz" ending (in any case).

@@ -9,8 +9,7 @@
 
 namespace kestrun::skin {
 
-QString default_skin_directory()
-{
+QString default_skin_directory() {
 #ifdef Q_OS_WIN
     return QStringLiteral("c:\\Skins");
 #else
@@ -22,8 +21,7 @@ QString default_skin_directory()
 #endif
 }
 
-QString in_skin_directory(const QString& directory, const QString& rest)
-{
+QString in_skin_directory(const QString& directory, const QString& rest) {
     const QChar separator = QDir::separator();
     if (directory.endsWith(separator) || directory.endsWith(QLatin1Char('/'))) {
         return directory + rest;

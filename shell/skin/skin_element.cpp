@@ -11,8 +11,7 @@ namespace kestrun::skin {
 namespace {
 
 // A rectangle that lies wholly inside the image, or nothing.
-std::optional<QRect> inside(const QImage* image, std::optional<QRect> rect)
-{
+std::optional<QRect> inside(const QImage* image, std::optional<QRect> rect) {
     if (!rect || !image || !image->rect().contains(*rect)) {
         return std::nullopt;
     }
@@ -21,8 +20,7 @@ std::optional<QRect> inside(const QImage* image, std::optional<QRect> rect)
 
 }  // namespace
 
-SkinElement SkinElement::read(const Skin& skin, const std::string& section)
-{
+SkinElement SkinElement::read(const Skin& skin, const std::string& section) {
     const SkinDescription& d = skin.description();
     SkinElement e;
     const auto imageName = d.value(section, "IMAGE");
@@ -42,8 +40,7 @@ SkinElement SkinElement::read(const Skin& skin, const std::string& section)
     return e;
 }
 
-QRect SkinElement::rect(Look look) const
-{
+QRect SkinElement::rect(Look look) const {
     if (look == Look::Hot && hot) {
         return *hot;
     }
@@ -53,8 +50,7 @@ QRect SkinElement::rect(Look look) const
     return normal.value_or(QRect());
 }
 
-QColor SkinElement::textColor(Look look) const
-{
+QColor SkinElement::textColor(Look look) const {
     switch (look) {
     case Look::Hot:
         return hotFontColor;

@@ -12,10 +12,8 @@
 
 namespace kestrun::skin {
 
-void show_skin_error(const QString& message)
-{
-    qCWarning(lcSkin, "the skin could not be loaded (%s); the window shows in its standard look",
-             qPrintable(message));
+void show_skin_error(const QString& message) {
+    qCWarning(lcSkin, "the skin could not be loaded (%s); the window shows in its standard look", qPrintable(message));
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), message, QMessageBox::Ok);
     box.setObjectName(QStringLiteral("skinErrorBox"));
     make_owned_box(box, nullptr);

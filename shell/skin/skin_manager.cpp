@@ -8,23 +8,21 @@
 #include <QtDebug>
 
 #include "shell/skin/model/skin.h"
+#include "shell/skin/model/skin_log.h"
 #include "shell/skin/package/skin_package.h"
 #include "shell/skin/skin_choice.h"
 #include "shell/skin/skin_directory.h"
 #include "shell/skin/skin_error_box.h"
-#include "shell/skin/model/skin_log.h"
 
 namespace {
 
 TSkinManager* g_default = nullptr;
 
-std::span<const std::uint8_t> bytes_of(const QByteArray& data)
-{
+std::span<const std::uint8_t> bytes_of(const QByteArray& data) {
     return {reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())};
 }
 
-QByteArray read_packed_file(const QString& path)
-{
+QByteArray read_packed_file(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         throw kestrun::skin::SkinError("Cannot open the skin file " + path.toStdString() + ": " +
@@ -37,8 +35,7 @@ QByteArray read_packed_file(const QString& path)
 }
 
 // Fills an empty setting with its built-in value.
-void fill(QString& setting, const QString& builtIn)
-{
+void fill(QString& setting, const QString& builtIn) {
     if (setting.isEmpty()) {
         setting = builtIn;
     }
@@ -46,8 +43,7 @@ void fill(QString& setting, const QString& builtIn)
 
 }  // namespace
 
-TSkinManager::TSkinManager(TSkinManagerSettings settings) : settings_(std::move(settings))
-{
+TSkinManager::TSkinManager(TSkinManagerSettings settings) : settings_(std::move(settings)) {
     fill(settings_.SkinDirectory, kestrun::skin::default_skin_directory());
     if (settings_.IsDefault) {
         g_default = this;
@@ -57,8 +53,7 @@ TSkinManager::TSkinManager(TSkinManagerSettings settings) : settings_(std::move(
     }
 }
 
-TSkinManager::~TSkinManager()
-{
+TSkinManager::~TSkinManager() {
     if (g_default == this) {
         g_default = nullptr;
     }
@@ -66,8 +61,7 @@ TSkinManager::~TSkinManager()
 
 TSkinManager* TSkinManager::defaultManager() { return g_default; }
 
-void TSkinManager::load()
-{
+void TSkinManager::load() {
     using namespace kestrun::skin;
     std::vector<QString> carriedNames;
     for (const TStoredSkin& item : settings_.InternalSkins) {
@@ -84,16 +78,20 @@ void TSkinManager::load()
             skin_ = Skin::fromFolder(choice.path);
             break;
         case SkinChoice::Source::Carried:
-            skin_ = Skin::fromPackage(bytes_of(settings_.InternalSkins[static_cast<std::size_t>(choice.carriedIndex)].Data));
+            skin_ = Skin::fromPackage(
+                bytes_of(settings_.InternalSkins[static_cast<std::size_t>(choice.carriedIndex)].Data));
             break;
         case SkinChoice::Source::None:
-            qCWarning(lcSkin, "no skin named \"%s\" is there and none is carried; skinning is off",
-                     qPrintable(settings_.SkinName));
+            qCWarning(lcSkin,
+                      "no skin named \"%s\" is there and none is carried; skinning is off",
+                      qPrintable(settings_.SkinName));
             settings_.Active = false;
             return;
         }
         settings_.SkinName = choice.skinName;
-        qCDebug(lcSkin, "the skin \"%s\" is taken from %s", qPrintable(choice.skinName),
+        qCDebug(lcSkin,
+                "the skin \"%s\" is taken from %s",
+                qPrintable(choice.skinName),
                 choice.source == SkinChoice::Source::Carried ? "the program" : qPrintable(choice.path));
     } catch (const SkinError& e) {
         skin_.reset();
@@ -102,8 +100,7 @@ void TSkinManager::load()
     }
 }
 
-void TSkinManager::activate()
-{
+void TSkinManager::activate() {
     const TThirdPartyLists builtIn;
     for (QString TThirdPartyLists::*list : kThirdPartyLists) {
         fill(settings_.ThirdParty.*list, builtIn.*list);
@@ -114,8 +111,7 @@ void TSkinManager::activate()
     }
 }
 
-QString TSkinManager::SkinInfo() const
-{
+QString TSkinManager::SkinInfo() const {
     if (!settings_.Active || !skin_ || skin_->version().isEmpty()) {
         return QStringLiteral("N/A");
     }

@@ -13,11 +13,11 @@
 #include "shell/skin/compositing.h"
 #include "shell/skin/extended_border.h"
 #include "shell/skin/model/skin.h"
+#include "shell/skin/model/skin_log.h"
 #include "shell/skin/model/skin_values.h"
 #include "shell/skin/skin_button_style.h"
 #include "shell/skin/skin_frame_look.h"
 #include "shell/skin/skin_manager.h"
-#include "shell/skin/model/skin_log.h"
 
 using kestrun::skin::Skin;
 
@@ -27,9 +27,9 @@ TSkinProvider::~TSkinProvider() = default;
 
 QWidget* TSkinProvider::extendedBorder() const { return border_.get(); }
 
-void TSkinProvider::formLoaded(QWidget& form, FrameLookHost& host)
-{
-    TSkinManager* manager = settings_.SkinData.SkinManager ? settings_.SkinData.SkinManager : TSkinManager::defaultManager();
+void TSkinProvider::formLoaded(QWidget& form, FrameLookHost& host) {
+    TSkinManager* manager =
+        settings_.SkinData.SkinManager ? settings_.SkinData.SkinManager : TSkinManager::defaultManager();
     if (!manager) {
         qCWarning(lcSkin, "the window has no skin manager; it shows in its standard look");
         return;
@@ -49,14 +49,14 @@ void TSkinProvider::formLoaded(QWidget& form, FrameLookHost& host)
     skinned_ = true;
 }
 
-void TSkinProvider::skinControls(QWidget& form, const TSkinManager& manager)
-{
+void TSkinProvider::skinControls(QWidget& form, const TSkinManager& manager) {
     const std::shared_ptr<const Skin> skin = manager.skin();
     const TThirdPartyLists& lists = manager.settings().ThirdParty;
     for (QString TThirdPartyLists::*list : kThirdPartyLists) {
         if (list != &TThirdPartyLists::ThirdButtons && !(lists.*list).trimmed().isEmpty()) {
-            qCDebug(lcSkin, "the skin draws only push buttons; the classes \"%s\" keep their own look",
-                     qPrintable((lists.*list).trimmed()));
+            qCDebug(lcSkin,
+                    "the skin draws only push buttons; the classes \"%s\" keep their own look",
+                    qPrintable((lists.*list).trimmed()));
         }
     }
     const QColor text = skin->fontColor();
@@ -81,8 +81,7 @@ void TSkinProvider::skinControls(QWidget& form, const TSkinManager& manager)
     }
 }
 
-void TSkinProvider::addExtendedBorder(QWidget& form, const TSkinManager& manager)
-{
+void TSkinProvider::addExtendedBorder(QWidget& form, const TSkinManager& manager) {
     const std::shared_ptr<const Skin> skin = manager.skin();
     const auto& d = skin->description();
     kestrun::skin::ExtendedBorderConditions conditions;

@@ -4,8 +4,7 @@
 
 #include "shell/skin/skin_settings.h"
 
-bool names_class(const QString& list, const QString& className)
-{
+bool names_class(const QString& list, const QString& className) {
     for (QString line : list.split(QLatin1Char('\n'))) {
         if (line.endsWith(QLatin1Char('\r'))) {
             line.chop(1);

@@ -26,14 +26,14 @@ struct TStoredSkin {
 // Class names, one per line, compared exactly; a list holding one blank names no class.
 struct TThirdPartyLists {
     QString ThirdEdits = " ", ThirdButtons = "TButton", ThirdBitBtns = " ", ThirdCheckBoxes = " ",
-            ThirdGroupBoxes = " ", ThirdListViews = " ", ThirdPanels = " ", ThirdGrids = " ",
-            ThirdTreeViews = " ", ThirdComboBoxes = " ", ThirdWWEdits = " ", ThirdVirtualTrees = " ",
-            ThirdGridEh = " ", ThirdPageControl = " ", ThirdTabControl = " ", ThirdToolBar = " ",
-            ThirdStatusBar = " ", ThirdSpeedButton = " ", ThirdScrollControl = " ", ThirdUpDown = " ",
-            ThirdScrollBar = " ";
+            ThirdGroupBoxes = " ", ThirdListViews = " ", ThirdPanels = " ", ThirdGrids = " ", ThirdTreeViews = " ",
+            ThirdComboBoxes = " ", ThirdWWEdits = " ", ThirdVirtualTrees = " ", ThirdGridEh = " ",
+            ThirdPageControl = " ", ThirdTabControl = " ", ThirdToolBar = " ", ThirdStatusBar = " ",
+            ThirdSpeedButton = " ", ThirdScrollControl = " ", ThirdUpDown = " ", ThirdScrollBar = " ";
 };
 
 // All the lists, for going through them.
+// clang-format off
 inline constexpr QString TThirdPartyLists::*kThirdPartyLists[] = {
     &TThirdPartyLists::ThirdEdits,       &TThirdPartyLists::ThirdButtons,     &TThirdPartyLists::ThirdBitBtns,
     &TThirdPartyLists::ThirdCheckBoxes,  &TThirdPartyLists::ThirdGroupBoxes,  &TThirdPartyLists::ThirdListViews,
@@ -43,6 +43,7 @@ inline constexpr QString TThirdPartyLists::*kThirdPartyLists[] = {
     &TThirdPartyLists::ThirdToolBar,     &TThirdPartyLists::ThirdStatusBar,   &TThirdPartyLists::ThirdSpeedButton,
     &TThirdPartyLists::ThirdScrollControl, &TThirdPartyLists::ThirdUpDown,    &TThirdPartyLists::ThirdScrollBar,
 };
+// clang-format on
 
 // Whether `className` stands on one of the lines of `list`, compared exactly.
 bool names_class(const QString& list, const QString& className);

@@ -18,8 +18,7 @@ struct Bands {
     int edge[4];
 };
 
-Bands bands(int start, int length, int first, int last)
-{
+Bands bands(int start, int length, int first, int last) {
     if (first + last > length) {
         const int total = first + last;
         first = total > 0 ? length * first / total : 0;
@@ -29,8 +28,7 @@ Bands bands(int start, int length, int first, int last)
 }
 
 // A transparent picture of `size` logical pixels with `ratio` device pixels to each.
-QImage blank(QSize size, qreal ratio)
-{
+QImage blank(QSize size, qreal ratio) {
     QImage out(QSize(int(std::ceil(size.width() * ratio)), int(std::ceil(size.height() * ratio))),
                QImage::Format_ARGB32_Premultiplied);
     out.setDevicePixelRatio(ratio);
@@ -41,8 +39,7 @@ QImage blank(QSize size, qreal ratio)
 bool unscaled(qreal ratio) { return qFuzzyCompare(ratio, 1.0); }
 
 QImage nine_slice_image(const QImage& image, const QRect& source, const QMargins& m, QSize size, bool middle,
-                        qreal ratio)
-{
+                        qreal ratio) {
     QImage out = blank(size, ratio);
     QPainter p(&out);
     // Unscaled, stretched parts repeat source pixels (no filtering): the skins' stretchable middles are
@@ -70,12 +67,12 @@ QImage nine_slice_image(const QImage& image, const QRect& source, const QMargins
     return out;
 }
 
-QImage cover_image(const QImage& image, const QRect& source, QSize size, qreal ratio)
-{
-    const double scale = std::max({1.0, double(size.width()) / source.width(), double(size.height()) / source.height()});
+QImage cover_image(const QImage& image, const QRect& source, QSize size, qreal ratio) {
+    const double scale =
+        std::max({1.0, double(size.width()) / source.width(), double(size.height()) / source.height()});
     const QSizeF scaled(source.width() * scale, source.height() * scale);
-    const QRectF target((size.width() - scaled.width()) / 2, size.height() - scaled.height(), scaled.width(),
-                        scaled.height());
+    const QRectF target(
+        (size.width() - scaled.width()) / 2, size.height() - scaled.height(), scaled.width(), scaled.height());
     QImage out = blank(size, ratio);
     QPainter p(&out);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -90,22 +87,30 @@ QImage cover_image(const QImage& image, const QRect& source, QSize size, qreal r
 
 }  // namespace
 
-qreal ratio_of(const QPainter& painter)
-{
+qreal ratio_of(const QPainter& painter) {
     const QPaintDevice* device = painter.device();
     return device ? device->devicePixelRatioF() : 1.0;
 }
 
 SliceCache::Key SliceCache::key(const QImage& image, const QRect& source, const QMargins& m, QSize size, Kind kind,
-                                qreal ratio)
-{
-    return {image.cacheKey(), source.x(), source.y(), source.width(), source.height(), m.left(), m.top(), m.right(),
-            m.bottom(), size.width(), size.height(), kind, int(std::lround(ratio * 1000))};
+                                qreal ratio) {
+    return {image.cacheKey(),
+            source.x(),
+            source.y(),
+            source.width(),
+            source.height(),
+            m.left(),
+            m.top(),
+            m.right(),
+            m.bottom(),
+            size.width(),
+            size.height(),
+            kind,
+            int(std::lround(ratio * 1000))};
 }
 
 template <typename Make>
-const QPixmap& SliceCache::find_or_make(const Key& k, Make&& make)
-{
+const QPixmap& SliceCache::find_or_make(const Key& k, Make&& make) {
     auto it = pixmaps_.find(k);
     if (it == pixmaps_.end()) {
         it = pixmaps_.emplace(k, QPixmap::fromImage(make())).first;
@@ -114,20 +119,17 @@ const QPixmap& SliceCache::find_or_make(const Key& k, Make&& make)
 }
 
 const QPixmap& SliceCache::nineSlice(const QImage& image, const QRect& source, const QMargins& margins, QSize size,
-                                     bool middle, qreal ratio)
-{
+                                     bool middle, qreal ratio) {
     const Key k = key(image, source, margins, size, middle ? Kind::NineSlice : Kind::NineSliceFrame, ratio);
     return find_or_make(k, [&] { return nine_slice_image(image, source, margins, size, middle, ratio); });
 }
 
-const QPixmap& SliceCache::cover(const QImage& image, const QRect& source, QSize size, qreal ratio)
-{
+const QPixmap& SliceCache::cover(const QImage& image, const QRect& source, QSize size, qreal ratio) {
     const Key k = key(image, source, QMargins(), size, Kind::Cover, ratio);
     return find_or_make(k, [&] { return cover_image(image, source, size, ratio); });
 }
 
-const QPixmap& SliceCache::piece(const QImage& image, const QRect& source, qreal ratio)
-{
+const QPixmap& SliceCache::piece(const QImage& image, const QRect& source, qreal ratio) {
     return nineSlice(image, source, QMargins(), source.size(), true, ratio);
 }
 

@@ -36,6 +36,7 @@ TEST_P(GeneralFormat, shows_up_to_15_significant_digits) {
     EXPECT_EQ(ledger::general_format(row.value, row.separator), row.text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Values, GeneralFormat, testing::Values(
     Shown{1, '.', "1"},
     Shown{2.5, '.', "2.5"},
@@ -62,6 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Values, GeneralFormat, testing::Values(
     Shown{-kInfinity, '.', "-INF"},
     Shown{std::numeric_limits<double>::quiet_NaN(), '.', "NAN"}
 ), test_names::ByText());
+// clang-format on
 
 class FixedFormat : public testing::TestWithParam<Shown> {};
 
@@ -70,6 +72,7 @@ TEST_P(FixedFormat, shows_two_decimals_and_at_most_8_significant_digits) {
     EXPECT_EQ(ledger::fixed_format(row.value, row.separator), row.text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Values, FixedFormat, testing::Values(
     Shown{0.0, '.', "0.00"},
     Shown{1.0, '.', "1.00"},
@@ -100,6 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Values, FixedFormat, testing::Values(
     Shown{1234567.891, '.', "1234567.90"},  // 7 integer digits keep one decimal
     Shown{kInfinity, '.', "INF"}
 ), test_names::ByText());
+// clang-format on
 
 // Below 10^-200 the first estimate of the decimal exponent is sometimes one too high; the digit form
 // must still begin with a digit other than 0 and the general format must name the right power.

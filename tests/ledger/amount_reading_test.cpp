@@ -35,6 +35,7 @@ TEST_P(ReadsAnAmount, to_the_exact_extended_value) {
     EXPECT_EQ(signbit(got), signbit(row.value)) << '"' << row.text << '"';
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, ReadsAnAmount, testing::Values(
     Reading{"95", '.', 95},
     Reading{" 1.5 ", '.', 1.5},
@@ -64,6 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReadsAnAmount, testing::Values(
     Reading{"0." + std::string(4700, '0') + "1E-499", '.', 0},  // scaled down by 10^5120 or more: 0
     Reading{"1E-4951", '.', ledger::scale_down(1, 4951)}  // a denormal, no failure
 ), test_names::ByText());
+// clang-format on
 
 struct Invalid {
     std::string text;
@@ -84,6 +86,7 @@ TEST_P(RefusesAText, with_the_conversion_failure_that_quotes_it_exactly) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, RefusesAText, testing::Values(
     Invalid{"", '.'},
     Invalid{"  ", '.'},
@@ -108,6 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, RefusesAText, testing::Values(
     Invalid{"$5", '.'},
     Invalid{std::string("1\0" "5", 3), '.'}  // the message keeps what stands after a NUL
 ), test_names::ByText());
+// clang-format on
 
 std::string digits(std::size_t count, char first = '1') {
     std::string text(count, '0');

@@ -35,8 +35,16 @@ TEST(ExactDivision, gives_the_extended_quotient_for_every_power_and_many_digit_c
 }
 
 TEST(ExactDivision, gives_the_extended_quotient_at_the_ends_of_the_range) {
-    const std::uint64_t cases[] = {1, 5, 10, 35, 99, 1000000, 0x7FFFFFFFFFFFFFFFULL, 0x8000000000000000ULL,
-                                   9999999999999999999ULL, 0xFFFFFFFFFFFFFFFFULL};
+    const std::uint64_t cases[] = {1,
+                                   5,
+                                   10,
+                                   35,
+                                   99,
+                                   1000000,
+                                   0x7FFFFFFFFFFFFFFFULL,
+                                   0x8000000000000000ULL,
+                                   9999999999999999999ULL,
+                                   0xFFFFFFFFFFFFFFFFULL};
     for (std::uint64_t w : cases)
         for (int m = 1; m <= ledger::kLargestExactPowerOfTen; ++m)
             EXPECT_EQ(ledger::divide_by_exact_power_of_ten(w, m), extended_quotient(w, m)) << w << " / 10^" << m;

@@ -34,6 +34,7 @@ TEST_P(FirstTradeFilter, keeps_digits_and_separators_and_replaces_anything_else_
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, FirstTradeFilter, testing::Values(
     FilterRow{"", '.', true},
     FilterRow{"1", '.', true},
@@ -52,5 +53,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, FirstTradeFilter, testing::Values(
     FilterRow{" 1", '.', false},
     FilterRow{"\xB2", '.', false}  // superscript two is no digit
 ), test_names::ByText());
+// clang-format on
 
 }  // namespace

@@ -66,8 +66,7 @@ protected:
         const Environment before = current();
         try {
             call();
-        } catch (const ledger::Exception&) {
-        }
+        } catch (const ledger::Exception&) {}
         const Environment after = current();
         EXPECT_EQ(after.rounding, before.rounding);
         EXPECT_EQ(after.flags, before.flags);
@@ -87,6 +86,7 @@ struct Call {
 
 const ledger::Extended kThird = ledger::read_amount("0.333333333333333333", '.');
 
+// clang-format off
 const Call kCalls[] = {
     {"reading a number", [] { ledger::read_amount("3.0526315789473686", '.'); }},
     {"reading no number", [] { ledger::read_amount("1E4999", '.'); }},
@@ -97,6 +97,7 @@ const Call kCalls[] = {
     {"a loss step dividing by 0", [] { ledger::Series s; s.restore({2, 1, 0}); s.loss_step("1", "00", '.', ignore); }},
     {"a reset step overflowing", [] { ledger::Series s; s.reset_step("1E400", "95", '.', ignore); }},
 };
+// clang-format on
 
 TEST_F(CallerEnvironment, is_untouched_with_no_flag_raised_before) {
     for (const Call& call : kCalls) {

@@ -144,6 +144,7 @@ TEST_P(SeriesFailure, raises_its_kind_and_changes_only_what_came_before_it) {
 
 const std::string kNotNumber = "' is not a valid floating point value";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, SeriesFailure, testing::Values(
     FailureRow{"blank_payout_on_loss", kMidSeries, Step::Loss, "1", "  ", typeid(ledger::EConvertError),
                "'  " + kNotNumber, std::nullopt, kMidSeries},
@@ -173,6 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SeriesFailure, testing::Values(
     FailureRow{"payout_beyond_double", kMidSeries, Step::Loss, "1", "1E400", typeid(ledger::EOverflow),
                "Floating point overflow", std::nullopt, kMidSeries}
 ), [](const testing::TestParamInfo<FailureRow>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(Series, goes_on_from_the_unchanged_state_after_a_zero_payout) {
     Recorder r;

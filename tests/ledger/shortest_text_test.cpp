@@ -29,6 +29,7 @@ TEST_P(ShortestText, reads_back_to_the_value_with_the_fewest_digits) {
     EXPECT_EQ(ledger::shortest_text(ledger::from_bits80({row.sign_exponent, row.significand})), row.text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Values, ShortestText, testing::Values(
     ShortestRow{0x3FFF, 0x8000000000000000ULL, "1"},
     ShortestRow{0x3FFB, 0xCCCCCCCCCCCCCCCDULL, "0.1"},
@@ -47,5 +48,6 @@ INSTANTIATE_TEST_SUITE_P(Values, ShortestText, testing::Values(
     ShortestRow{0x7FFF, 0x8000000000000000ULL, "inf"},
     ShortestRow{0xFFFF, 0xC000000000000000ULL, "-nan"}
 ), [](const testing::TestParamInfo<ShortestRow>& info) { return test_names::case_name(info.index, info.param.text); });
+// clang-format on
 
 }  // namespace

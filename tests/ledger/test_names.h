@@ -24,8 +24,8 @@ namespace ledger {
 inline void PrintTo(Extended value, std::ostream* os) {
     const Bits80 bits = bits80(value);
     char hex[32];
-    std::snprintf(hex, sizeof hex, "%04X:%016llX", bits.sign_exponent,
-                  static_cast<unsigned long long>(bits.significand));
+    std::snprintf(
+        hex, sizeof hex, "%04X:%016llX", bits.sign_exponent, static_cast<unsigned long long>(bits.significand));
     *os << general_format(value, '.') << " (" << hex << ')';
 }
 
@@ -59,11 +59,21 @@ inline std::string case_name(std::size_t index, std::string_view text) {
             name += c;
         } else {
             switch (c) {
-            case '.': name += "_point_"; break;
-            case ',': name += "_comma_"; break;
-            case ' ': name += "_blank_"; break;
-            case '-': name += "_minus_"; break;
-            case '+': name += "_plus_"; break;
+            case '.':
+                name += "_point_";
+                break;
+            case ',':
+                name += "_comma_";
+                break;
+            case ' ':
+                name += "_blank_";
+                break;
+            case '-':
+                name += "_minus_";
+                break;
+            case '+':
+                name += "_plus_";
+                break;
             default: {
                 char hex[8];
                 std::snprintf(hex, sizeof hex, "_x%02X_", u);

@@ -31,6 +31,7 @@ TEST(PlanCsv, gives_values_that_read_back_to_the_stakes_the_series_stores) {
     ASSERT_EQ(lines.size(), 27u);
     EXPECT_EQ(lines[0], kHeader);
 
+    // clang-format off
     const StoredStake stored[] = {
         {1, "1.00", 1.0},
         {2, "3.05", 3.0526315789473686},
@@ -39,6 +40,7 @@ TEST(PlanCsv, gives_values_that_read_back_to_the_stakes_the_series_stores) {
         {23, "14483606.00", 14483606.479514299},
         {26, "1.2525924E8", 125259236.41861914},
     };
+    // clang-format on
     for (const StoredStake& stake : stored) {
         const std::vector<std::string> fields = fields_of(lines[stake.trade]);
         ASSERT_EQ(fields.size(), 8u) << lines[stake.trade];
@@ -65,11 +67,12 @@ TEST(PlanCsv, gives_values_that_read_back_to_the_stakes_the_series_stores) {
 TEST(PlanCsv, quotes_the_shown_texts_when_the_separator_is_a_comma_and_keeps_the_values_with_a_point) {
     const Finished run = run_plan({"--csv", "--losses", "2", "--separator", ",", "--bankroll", "1,5", "1", "95"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, kHeader +
-                           "\n"
-                           "1,\"1,00\",\"1,00\",\"0,95\",1,1,0.9499999999999999556,\n"
-                           "2,\"3,05\",\"4,05\",\"1,90\",3.0526315789473686,4.052631578947368,1.9000000000000000198,"
-                           "bankroll\n");
+    EXPECT_EQ(run.out,
+              kHeader +
+                  "\n"
+                  "1,\"1,00\",\"1,00\",\"0,95\",1,1,0.9499999999999999556,\n"
+                  "2,\"3,05\",\"4,05\",\"1,90\",3.0526315789473686,4.052631578947368,1.9000000000000000198,"
+                  "bankroll\n");
 }
 
 TEST(PlanCsv, marks_both_limits_in_the_mark_column_and_writes_no_closing_line) {

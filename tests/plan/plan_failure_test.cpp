@@ -29,6 +29,7 @@ TEST_P(PlanBadInput, writes_the_window_message_with_its_full_stop_and_nothing_el
     EXPECT_EQ(run.err, GetParam().message + "\n");
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Inputs, PlanBadInput,
     testing::Values(
@@ -74,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"win_rate_with_a_comma_under_a_point_locale", {"--win-rate", "55,5", "1", "95"},
                  "kestrun-plan: --win-rate: '55,5' is not a valid floating point value."}),
     [](const testing::TestParamInfo<BadInput>& info) { return info.param.name; });
+// clang-format on
 
 const std::string kSixTimesTenTo307 = "6" + std::string(307, '0');
 
@@ -94,10 +96,11 @@ TEST_P(PlanBrokenSeries, shows_the_trades_before_the_failure_then_the_message) {
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.err, "kestrun-plan: " + broken.message + "\n");
     const std::vector<std::string> lines = lines_of(run.out);
-    ASSERT_EQ(lines.size(), broken.rows_shown + 1);  // the header, then the rows
+    ASSERT_EQ(lines.size(), broken.rows_shown + 1);                          // the header, then the rows
     EXPECT_EQ(std::stoul(lines.back()), broken.rows_shown) << lines.back();  // the last row's trade number
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Failures, PlanBrokenSeries,
     testing::Values(
@@ -109,6 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The stake itself roughly doubles each trade and leaves the double range at trade 987.
         BrokenSeries{"stake_overflows", {"--losses", "2000", "1", "95"}, 986, "Floating point overflow."}),
     [](const testing::TestParamInfo<BrokenSeries>& info) { return info.param.name; });
+// clang-format on
 
 struct BadCommandLine {
     std::string name;
@@ -131,6 +135,7 @@ TEST_P(PlanBadCommandLine, prints_what_is_wrong_and_the_usage_with_status_64) {
     EXPECT_EQ(lines.back(), "       kestrun-plan -h | --help | --version");
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, PlanBadCommandLine,
     testing::Values(
@@ -162,6 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCommandLine{"series_of_a_fraction", {"--series", "2.5", "--win-rate", "50", "--bankroll", "9", "1", "95"},
                        "kestrun-plan: --series takes a whole number from 1 to 1000000000, not '2.5'"}),
     [](const testing::TestParamInfo<BadCommandLine>& info) { return info.param.name; });
+// clang-format on
 
 // 1 x 2 + 0 / -0.5 for the first trade, and a win on it earns 2 x -0.5.
 TEST(PlanCommandLine, reads_a_negative_payout_after_a_double_dash) {

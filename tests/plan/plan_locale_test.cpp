@@ -71,8 +71,7 @@ TEST_F(PlanDecimalComma, refuses_a_point_in_the_first_trade_as_the_first_trade_f
     const Finished run = run_plan({"1.5", "95"}, german());
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err,
-              "kestrun-plan: the First Trade field holds only digits and ',', not '1.5'\n");
+    EXPECT_EQ(run.err, "kestrun-plan: the First Trade field holds only digits and ',', not '1.5'\n");
 }
 
 TEST_F(PlanDecimalComma, refuses_a_point_in_the_payout_as_the_window_would) {

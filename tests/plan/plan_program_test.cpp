@@ -33,18 +33,31 @@ TEST_P(PlanHelp, describes_every_option_within_eighty_columns) {
     const Finished run = run_plan({GetParam()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    for (const char* expected : {"k x a + S / p", "--losses N", "--bankroll B", "--max-stake M", "--win-rate W",
-                                 "--series COUNT", "--summary-csv FILE", "--separator C", "--csv", "-h, --help",
-                                 "--version", "independent", "Exit status", "141"}) {
+    for (const char* expected : {"k x a + S / p",
+                                 "--losses N",
+                                 "--bankroll B",
+                                 "--max-stake M",
+                                 "--win-rate W",
+                                 "--series COUNT",
+                                 "--summary-csv FILE",
+                                 "--separator C",
+                                 "--csv",
+                                 "-h, --help",
+                                 "--version",
+                                 "independent",
+                                 "Exit status",
+                                 "141"}) {
         EXPECT_NE(run.out.find(expected), std::string::npos) << expected;
     }
     EXPECT_EQ(lines_wider_than_a_terminal(run.out), std::vector<std::string>{});
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Spellings, PlanHelp, testing::Values("-h", "--help"),
                          [](const testing::TestParamInfo<std::string>& info) {
                              return info.param == "-h" ? std::string("short") : std::string("long");
                          });
+// clang-format on
 
 // The longest texts each part of the output can hold: amounts of 13 and more characters, both marks on
 // one row, every closing line, a usage error.
@@ -64,6 +77,7 @@ TEST_P(PlanWidth, keeps_every_line_within_eighty_columns) {
     EXPECT_EQ(lines_wider_than_a_terminal(run.err), std::vector<std::string>{});
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Outputs, PlanWidth,
     testing::Values(
@@ -78,6 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         WideOutput{"locale_missing", {"--losses", "1", "1", "95"}},
         WideOutput{"series_that_breaks_down", {"--losses", "2000", "--win-rate", "50", "1", "95"}}),
     [](const testing::TestParamInfo<WideOutput>& info) { return info.param.name; });
+// clang-format on
 
 // 100000 rows are far more than a pipe holds, so the program writes after its reader has gone.
 struct ClosedPipe {
@@ -96,22 +111,25 @@ TEST_P(PlanClosedPipe, ends_quietly_with_the_usual_status) {
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{"--losses", "100000", "--win-rate", "50", "1", "1E6"},
           std::vector<std::string>{"--csv", "--losses", "100000", "1", "1E6"}}) {
-        const Finished run = run_plan(arguments, kCLocale, {.ignore_sigpipe = pipe.ignore_sigpipe, .close_output = true});
+        const Finished run =
+            run_plan(arguments, kCLocale, {.ignore_sigpipe = pipe.ignore_sigpipe, .close_output = true});
         EXPECT_EQ(run.status, pipe.status) << arguments.front();
         EXPECT_EQ(run.signal, pipe.signal) << arguments.front();
         EXPECT_EQ(run.err, "") << arguments.front();
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Signals, PlanClosedPipe,
     testing::Values(ClosedPipe{"sigpipe_at_its_default_ends_the_program", false, -1, SIGPIPE},
                     ClosedPipe{"sigpipe_ignored_gives_status_141", true, 141, 0}),
     [](const testing::TestParamInfo<ClosedPipe>& info) { return info.param.name; });
+// clang-format on
 
 TEST(PlanOutput, says_why_when_standard_output_cannot_be_written) {
-    const Finished run = run_program("/bin/sh", {"-c", std::string("exec '") + KESTRUN_PLAN_BINARY + "' 1 95 >/dev/full"},
-                                     kCLocale);
+    const Finished run =
+        run_program("/bin/sh", {"-c", std::string("exec '") + KESTRUN_PLAN_BINARY + "' 1 95 >/dev/full"}, kCLocale);
     EXPECT_EQ(run.status, 74);
     EXPECT_EQ(run.err, "kestrun-plan: cannot write the plan: No space left on device\n");
 }

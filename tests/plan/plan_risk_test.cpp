@@ -28,7 +28,8 @@ namespace fs = std::filesystem;
 // earns k. At a win rate of 50 % the game is fair, so the expected net of a series is exactly 0: the
 // wins 1/2 x 1 + 1/4 x 2 + 1/8 x 3 = 11/8 make up for the ruin, 1/8 x 11.
 TEST(PlanRisk, gives_the_chance_of_each_trade_and_the_risk_of_a_fair_series) {
-    const Finished run = run_plan({"--losses", "5", "--bankroll", "11", "--win-rate", "50", "--series", "2", "1", "100"});
+    const Finished run =
+        run_plan({"--losses", "5", "--bankroll", "11", "--win-rate", "50", "--series", "2", "1", "100"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out,
@@ -67,6 +68,7 @@ TEST_P(PlanReached, shows_each_chance_readably) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Chances, PlanReached,
     testing::Values(
@@ -80,6 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--separator", ",", "--losses", "3", "--win-rate", "12,5", "1", "95"},
                     {"100,00%", "87,50%", "76,56%"}}),
     [](const testing::TestParamInfo<ReachedCase>& info) { return info.param.name; });
+// clang-format on
 
 // 0.01^2466 = 10^-4932 lies below the extended range; no row may show a bare zero.
 TEST(PlanRisk, never_shows_a_chance_above_zero_as_zero) {
@@ -145,6 +148,7 @@ TEST_P(PlanReachProbability, is_the_double_nearest_the_exact_fraction) {
     EXPECT_EQ(read_double(fields_of(lines.back()).back()), exact_reach(value.win_rate_tenths, value.trade));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     ExactFractions, PlanReachProbability,
     testing::Values(ReachValue{"half_at_trade_5", "50", 500, 5},         // 1/16, exact in binary
@@ -153,6 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReachValue{"decimal_rate_at_trade_7", "55.5", 555, 7},  // 0.445^6
                     ReachValue{"one_percent_at_trade_9", "1", 10, 9}),   // 0.99^8
     [](const testing::TestParamInfo<ReachValue>& info) { return info.param.name; });
+// clang-format on
 
 // A row's chance is multiplied up trade by trade, so a longer plan shows the same figure for it.
 TEST(PlanRisk, gives_each_trade_the_same_chance_whatever_the_length_of_the_plan) {
@@ -171,21 +176,24 @@ TEST(PlanRisk, gives_each_trade_the_same_chance_whatever_the_length_of_the_plan)
 }
 
 TEST(PlanRisk, bounds_the_risk_when_the_bankroll_outlasts_the_plan) {
-    const Finished run = run_plan({"--losses", "3", "--bankroll", "1E6", "--win-rate", "50", "--series", "2", "1", "100"});
+    const Finished run =
+        run_plan({"--losses", "3", "--bankroll", "1E6", "--win-rate", "50", "--series", "2", "1", "100"});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::vector<std::string> lines = lines_of(run.out);
     const std::vector<std::string> closing(lines.begin() + 4, lines.end());
-    EXPECT_EQ(closing, (std::vector<std::string>{
-                           "A bankroll of 1000000 covers at least 3 losses in a row; 3 trades stake 11.00.",
-                           "Risk of ruin per series: at most 12.50%, no more often than about 1 series in 8.",
-                           "Expected net per series: not known until the plan reaches the trade that the",
-                           "bankroll cannot pay for (plan more trades with --losses).",
-                           "Risk of ruin within 2 series: at most 23.44%"}));
+    EXPECT_EQ(
+        closing,
+        (std::vector<std::string>{"A bankroll of 1000000 covers at least 3 losses in a row; 3 trades stake 11.00.",
+                                  "Risk of ruin per series: at most 12.50%, no more often than about 1 series in 8.",
+                                  "Expected net per series: not known until the plan reaches the trade that the",
+                                  "bankroll cannot pay for (plan more trades with --losses).",
+                                  "Risk of ruin within 2 series: at most 23.44%"}));
 }
 
 // 1 - 0.875^100 = 99.99984 %: two decimals would round it to a certainty.
 TEST(PlanRisk, never_rounds_a_chance_below_one_to_a_certainty) {
-    const Finished run = run_plan({"--losses", "5", "--bankroll", "11", "--win-rate", "50", "--series", "100", "1", "100"});
+    const Finished run =
+        run_plan({"--losses", "5", "--bankroll", "11", "--win-rate", "50", "--series", "100", "1", "100"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(lines_of(run.out).back(), "Risk of ruin within 100 series: >99.99%");
 }
@@ -233,8 +241,18 @@ class PlanExactSummary : public PlanSummaryFile, public testing::WithParamInterf
 
 TEST_P(PlanExactSummary, writes_the_figures_worked_out_by_hand) {
     const ExactSummary& exact = GetParam();
-    const Finished run = run_plan({"--losses", "5", "--win-rate", exact.win_rate, "--bankroll", exact.bankroll,
-                                   "--series", exact.series, "--summary-csv", file_.string(), "1", "100"});
+    const Finished run = run_plan({"--losses",
+                                   "5",
+                                   "--win-rate",
+                                   exact.win_rate,
+                                   "--bankroll",
+                                   exact.bankroll,
+                                   "--series",
+                                   exact.series,
+                                   "--summary-csv",
+                                   file_.string(),
+                                   "1",
+                                   "100"});
     ASSERT_EQ(run.status, 0) << run.err;
     auto figures = read_summary(file_);
     for (const auto& [figure, value] : exact.values) {
@@ -244,6 +262,7 @@ TEST_P(PlanExactSummary, writes_the_figures_worked_out_by_hand) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     ByHand, PlanExactSummary,
     testing::Values(
@@ -260,14 +279,26 @@ INSTANTIATE_TEST_SUITE_P(
                      {{"losses_covered", "0"}, {"risk_of_ruin", "1"}, {"one_series_in", "1"},
                       {"expected_net", "0"}, {"risk_of_ruin_within_series", "1"}}}),
     [](const testing::TestParamInfo<ExactSummary>& info) { return info.param.name; });
+// clang-format on
 
 // Series drawn at random with a fixed seed, played as the plan says: a win on trade k earns its net
 // if won and ends the series; K losses in a row ruin it and lose the stakes of trades 1..K.
 TEST_F(PlanSummaryFile, holds_the_figures_that_series_drawn_at_random_agree_with) {
     constexpr double kWin = 0.45;
     constexpr int kSeries = 5;
-    const Finished run = run_plan({"--csv", "--losses", "12", "--bankroll", "300", "--win-rate", "45", "--series",
-                                   std::to_string(kSeries), "--summary-csv", file_.string(), "1", "87.5"});
+    const Finished run = run_plan({"--csv",
+                                   "--losses",
+                                   "12",
+                                   "--bankroll",
+                                   "300",
+                                   "--win-rate",
+                                   "45",
+                                   "--series",
+                                   std::to_string(kSeries),
+                                   "--summary-csv",
+                                   file_.string(),
+                                   "1",
+                                   "87.5"});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::vector<std::string> rows = lines_of(run.out);
     ASSERT_EQ(rows.size(), 13u) << "the CSV has no closing lines";
@@ -316,8 +347,8 @@ TEST_F(PlanSummaryFile, holds_the_figures_that_series_drawn_at_random_agree_with
     EXPECT_NEAR(expected, mean, 4 * spread);
     EXPECT_NEAR(ruin, static_cast<double>(ruined) / kDrawn, 4 * std::sqrt(ruin * (1 - ruin) / kDrawn));
     constexpr int kRuns = kDrawn / kSeries;
-    EXPECT_NEAR(ruin_within, static_cast<double>(ruined_runs) / kRuns,
-                4 * std::sqrt(ruin_within * (1 - ruin_within) / kRuns));
+    EXPECT_NEAR(
+        ruin_within, static_cast<double>(ruined_runs) / kRuns, 4 * std::sqrt(ruin_within * (1 - ruin_within) / kRuns));
     // And the exact figures: 0.55^6, and 1 - (1 - 0.55^6)^5.
     EXPECT_DOUBLE_EQ(ruin, 0.027680640625);
     EXPECT_DOUBLE_EQ(ruin_within, 1 - std::pow(1 - 0.027680640625, 5));

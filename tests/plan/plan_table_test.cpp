@@ -34,7 +34,7 @@ struct TradeRow {
     std::string name;
     std::string first_trade;
     std::string payout;
-    std::size_t trade;  // which row of the table
+    std::size_t trade;               // which row of the table
     std::vector<std::string> words;  // trade, stake, stakes so far, net if won
 };
 
@@ -51,6 +51,7 @@ TEST_P(PlannedTrade, shows_the_stake_the_window_shows_at_that_press_of_lost) {
     EXPECT_EQ(words_of(lines[row.trade]), row.words);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     WorkedStakes, PlannedTrade,
     testing::Values(
@@ -65,11 +66,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Blanks around the payout are read as the window reads them.
         TradeRow{"payout_between_blanks", "2.5", " 50 ", 1, {"1", "2.50", "2.50", "1.25"}}),
     [](const testing::TestParamInfo<TradeRow>& info) { return info.param.name; });
+// clang-format on
 
 struct LimitCase {
     std::string name;
     std::vector<std::string> arguments;
-    std::string marked_row;  // the whole line of the marked trade; empty when none is marked
+    std::string marked_row;            // the whole line of the marked trade; empty when none is marked
     std::vector<std::string> closing;  // the lines under the table
 };
 
@@ -89,10 +91,11 @@ TEST_P(PlanLimits, marks_the_first_trade_beyond_the_limit_and_says_what_it_cover
     for (const std::string& line : lines) {
         if (line.find("<-") != std::string::npos) marked.push_back(line);
     }
-    EXPECT_EQ(marked, limit.marked_row.empty() ? std::vector<std::string>{}
-                                               : std::vector<std::string>{limit.marked_row});
+    EXPECT_EQ(marked,
+              limit.marked_row.empty() ? std::vector<std::string>{} : std::vector<std::string>{limit.marked_row});
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Limits, PlanLimits,
     testing::Values(
@@ -126,6 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"A bankroll of 2 covers 1 loss in a row; by trade 2 the stakes are 4.05.",
                    "A maximum stake of 3 covers 1 loss in a row; trade 2 would stake 3.05."}}),
     [](const testing::TestParamInfo<LimitCase>& info) { return info.param.name; });
+// clang-format on
 
 }  // namespace
 }  // namespace plan_test

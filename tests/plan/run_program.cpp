@@ -78,7 +78,8 @@ Finished run_program(const std::string& program, const std::vector<std::string>&
     posix_spawnattr_init(&attributes);
     sigset_t defaults;
     sigemptyset(&defaults);
-    struct sigaction ignore {}, before {};
+    struct sigaction ignore {
+    }, before{};
     ignore.sa_handler = SIG_IGN;
     if (options.ignore_sigpipe) {
         sigaction(SIGPIPE, &ignore, &before);

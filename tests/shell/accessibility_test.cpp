@@ -83,10 +83,14 @@ private slots:
         QTest::addColumn<int>("caret");
         QTest::addColumn<int>("selectionStart");  // -1: no selection
         QTest::addColumn<int>("selectionEnd");
-        QTest::newRow("tab_selects_both_digits") << "95" << "" << 0 << 0 << 2;
-        QTest::newRow("a_digit_typed_over_both_empties_the_second") << "8_" << "8" << 1 << -1 << -1;
-        QTest::newRow("an_empty_position_reads_as_shown") << "9_" << "{Right}{Del}" << 1 << -1 << -1;
-        QTest::newRow("after_the_second_position") << "95" << "{End}" << 2 << -1 << -1;
+        QTest::newRow("tab_selects_both_digits") << "95"
+                                                 << "" << 0 << 0 << 2;
+        QTest::newRow("a_digit_typed_over_both_empties_the_second") << "8_"
+                                                                    << "8" << 1 << -1 << -1;
+        QTest::newRow("an_empty_position_reads_as_shown") << "9_"
+                                                          << "{Right}{Del}" << 1 << -1 << -1;
+        QTest::newRow("after_the_second_position") << "95"
+                                                   << "{End}" << 2 << -1 << -1;
     }
 
     void the_payout_field_offers_its_text_caret_and_selection() {
@@ -118,13 +122,20 @@ private slots:
         QTest::addColumn<int>("end");
         QTest::addColumn<QString>("with");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("insert_overwrites_the_position") << "insert" << 0 << 0 << "8" << "85";
-        QTest::newRow("insert_of_a_non_digit_empties_it") << "insert" << 1 << 1 << "x" << "9_";
-        QTest::newRow("delete_empties_the_range") << "delete" << 0 << 2 << "" << "__";
-        QTest::newRow("delete_of_nothing_keeps_the_text") << "delete" << 1 << 1 << "" << "95";
-        QTest::newRow("replace_writes_position_by_position") << "replace" << 0 << 2 << "42" << "42";
-        QTest::newRow("replace_drops_what_does_not_fit") << "replace" << 1 << 2 << "123" << "91";
-        QTest::newRow("offsets_beyond_the_field_are_clamped") << "replace" << -3 << 9 << "07" << "07";
+        QTest::newRow("insert_overwrites_the_position") << "insert" << 0 << 0 << "8"
+                                                        << "85";
+        QTest::newRow("insert_of_a_non_digit_empties_it") << "insert" << 1 << 1 << "x"
+                                                          << "9_";
+        QTest::newRow("delete_empties_the_range") << "delete" << 0 << 2 << ""
+                                                  << "__";
+        QTest::newRow("delete_of_nothing_keeps_the_text") << "delete" << 1 << 1 << ""
+                                                          << "95";
+        QTest::newRow("replace_writes_position_by_position") << "replace" << 0 << 2 << "42"
+                                                             << "42";
+        QTest::newRow("replace_drops_what_does_not_fit") << "replace" << 1 << 2 << "123"
+                                                         << "91";
+        QTest::newRow("offsets_beyond_the_field_are_clamped") << "replace" << -3 << 9 << "07"
+                                                              << "07";
     }
 
     void the_payout_field_is_edited_through_its_editable_text() {

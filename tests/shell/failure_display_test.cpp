@@ -62,7 +62,8 @@ private slots:
         const S afterThree{4, 11.318559556786703, 7.2659279778393353};
         const QString big = QString::fromStdString(k310Digits);
         // Formed in extended precision and rounded once, as the loss step forms it.
-        const double stake = static_cast<double>(1.0L + static_cast<long double>(1e308) / static_cast<long double>(0.95));
+        const double stake =
+            static_cast<double>(1.0L + static_cast<long double>(1e308) / static_cast<long double>(0.95));
         // clang-format off
         QTest::newRow("payout_no_number_on_lost")       << "1" << "__" << afterThree << true  << "'  ' is not a valid floating point value"   << afterThree << "shown before";
         QTest::newRow("payout_no_number_on_win_reset")  << "1" << "__" << afterThree << false << "'  ' is not a valid floating point value"   << afterThree << "shown before";
@@ -226,11 +227,15 @@ private slots:
     void the_start_up_box_tells_class_place_and_message_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("text");
-        QTest::newRow("a_letter") << "Floating point overflow"
-                                  << "Exception ledger::EOverflow in module kestrun at 00001A2B.\nFloating point overflow.";
-        QTest::newRow("a_full_stop") << "done." << "Exception ledger::EOverflow in module kestrun at 00001A2B.\ndone.";
-        QTest::newRow("a_parenthesis") << "x)" << "Exception ledger::EOverflow in module kestrun at 00001A2B.\nx).";
-        QTest::newRow("empty") << "" << "Exception ledger::EOverflow in module kestrun at 00001A2B.\n";
+        QTest::newRow("a_letter")
+            << "Floating point overflow"
+            << "Exception ledger::EOverflow in module kestrun at 00001A2B.\nFloating point overflow.";
+        QTest::newRow("a_full_stop") << "done."
+                                     << "Exception ledger::EOverflow in module kestrun at 00001A2B.\ndone.";
+        QTest::newRow("a_parenthesis") << "x)"
+                                       << "Exception ledger::EOverflow in module kestrun at 00001A2B.\nx).";
+        QTest::newRow("empty") << ""
+                               << "Exception ledger::EOverflow in module kestrun at 00001A2B.\n";
     }
 
     void the_start_up_box_tells_class_place_and_message() {

@@ -34,7 +34,8 @@ bool ModalWatchdog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
         if (widget->isWindow() && widget->isModal())
-            QMetaObject::invokeMethod(this, [this, widget] { handle(widget); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, widget] { handle(widget); }, Qt::QueuedConnection);
     }
     return false;
 }
@@ -62,8 +63,10 @@ void expectErrorBox(SeenBox& seen, std::function<void(QMessageBox&)> whileOpen) 
         seen.modality = box.windowModality();
         seen.transientParent = box.windowHandle() ? box.windowHandle()->transientParent() : nullptr;
         if (whileOpen) whileOpen(box);
-        if (QAbstractButton* ok = box.button(QMessageBox::Ok)) QTest::mouseClick(ok, Qt::LeftButton);
-        else box.close();
+        if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+            QTest::mouseClick(ok, Qt::LeftButton);
+        else
+            box.close();
     });
 }
 
@@ -91,6 +94,7 @@ struct NamedKey {
     Qt::KeyboardModifiers modifiers;
 };
 
+// clang-format off
 const NamedKey kNamedKeys[] = {
     {"Tab", Qt::Key_Tab, Qt::NoModifier},           {"S-Tab", Qt::Key_Backtab, Qt::ShiftModifier},
     {"BS", Qt::Key_Backspace, Qt::NoModifier},      {"Del", Qt::Key_Delete, Qt::NoModifier},
@@ -105,6 +109,7 @@ const NamedKey kNamedKeys[] = {
     {"Cut", Qt::Key_X, Qt::ControlModifier},        {"S-Ins", Qt::Key_Insert, Qt::ShiftModifier},
     {"Alt-F4", Qt::Key_F4, Qt::AltModifier},
 };
+// clang-format on
 
 }  // namespace
 

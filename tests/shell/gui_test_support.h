@@ -74,8 +74,8 @@ void clickButton(QWidget* button);
 
 int runGuiTest(QObject& test, int argc, char** argv);
 
-#define KESTRUN_GUI_TEST_MAIN(TestClass) \
-    int main(int argc, char** argv) {    \
-        TestClass test;                  \
+#define KESTRUN_GUI_TEST_MAIN(TestClass)     \
+    int main(int argc, char** argv) {        \
+        TestClass test;                      \
         return runGuiTest(test, argc, argv); \
     }

@@ -119,8 +119,10 @@ private slots:
         for (QWidget* field : {static_cast<QWidget*>(form->trade), static_cast<QWidget*>(form->pers)}) {
             const QFontInfo face(field->font());
             const bool outlines = QFontDatabase::isScalable(face.family(), face.styleName());
-            if (scaled) QVERIFY2(outlines, qPrintable(face.family() + " has no outlines"));
-            else QCOMPARE(field->font(), shell::windowFont());
+            if (scaled)
+                QVERIFY2(outlines, qPrintable(face.family() + " has no outlines"));
+            else
+                QCOMPARE(field->font(), shell::windowFont());
         }
     }
 
@@ -201,8 +203,11 @@ private slots:
         const QPoint start = form->pos();
         const QPoint grip = form->frameLook().titleBarRect(form->size()).center();
         QTest::mousePress(form.get(), Qt::LeftButton, {}, grip);
-        QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(30, 20)),
-                         QPointF(form->mapToGlobal(grip) + QPoint(30, 20)), Qt::NoButton, Qt::LeftButton,
+        QMouseEvent move(QEvent::MouseMove,
+                         QPointF(grip + QPoint(30, 20)),
+                         QPointF(form->mapToGlobal(grip) + QPoint(30, 20)),
+                         Qt::NoButton,
+                         Qt::LeftButton,
                          Qt::NoModifier);
         QApplication::sendEvent(form.get(), &move);
         QTest::mouseRelease(form.get(), Qt::LeftButton, {}, grip + QPoint(30, 20));
@@ -226,8 +231,12 @@ private slots:
         const QPoint to = grip + QPoint(distance, 0);
         QTest::mousePress(form.get(), Qt::LeftButton, {}, grip);
         if (distance > 0) {
-            QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(form->mapToGlobal(grip) + QPoint(distance, 0)),
-                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent move(QEvent::MouseMove,
+                             QPointF(to),
+                             QPointF(form->mapToGlobal(grip) + QPoint(distance, 0)),
+                             Qt::NoButton,
+                             Qt::LeftButton,
+                             Qt::NoModifier);
             QApplication::sendEvent(form.get(), &move);
         }
         QTest::mouseRelease(form.get(), Qt::LeftButton, {}, to);
@@ -383,6 +392,7 @@ private slots:
             int tradeNumber;
             double stakeSum;
         };
+        // clang-format off
         const Press presses[] = {
             {form->Button2, "1.00", 2, 1},
             {form->Button2, "3.05", 3, 4.0526315789473684},
@@ -390,6 +400,7 @@ private slots:
             {form->Button1, "1", 2, 1},
             {form->Button2, "3.05", 3, 4.0526315789473684},
         };
+        // clang-format on
         for (const Press& press : presses) {
             clickButton(press.button);
             QCOMPARE(form->iResult->text(), QString(press.shown));

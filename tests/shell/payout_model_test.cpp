@@ -15,14 +15,14 @@ namespace {
 
 struct Row {
     const char* name;
-    const char* shown;      // at the start
-    const char* prepare;    // how the field got its selection: "keyboard" (Tab), "click:N", or "drag:N-M"
+    const char* shown;    // at the start
+    const char* prepare;  // how the field got its selection: "keyboard" (Tab), "click:N", or "drag:N-M"
     const char* keys;
     const char* clipboard;  // what {Paste} pastes
     const char* expectShown;
     int expectStart;
     int expectEnd;
-    int expectNotTaken;     // typed characters refused or ignored (each beeps)
+    int expectNotTaken;             // typed characters refused or ignored (each beeps)
     const char* expectCopied = "";  // the last {Copy} or {Cut}, "-" when nothing was copied
 };
 
@@ -52,19 +52,29 @@ Outcome press(PayoutModel& model, std::string_view keys, const std::u32string& c
         const std::string& k = step.named;
         if (k.empty()) {
             if (model.type(step.typed) != PayoutModel::Typed::Taken) ++outcome.notTaken;
-        } else if (k == "Del") model.deleteForward();
-        else if (k == "BS") model.backspace();
-        else if (k == "Left" || k == "S-Left") model.left(k[0] == 'S');
-        else if (k == "Right" || k == "S-Right") model.right(k[0] == 'S');
-        else if (k == "Home" || k == "S-Home") model.home(k[0] == 'S');
-        else if (k == "End" || k == "S-End") model.end(k[0] == 'S');
-        else if (k == "Esc") model.restore();
-        else if (k == "Paste") model.paste(clipboard);
+        } else if (k == "Del")
+            model.deleteForward();
+        else if (k == "BS")
+            model.backspace();
+        else if (k == "Left" || k == "S-Left")
+            model.left(k[0] == 'S');
+        else if (k == "Right" || k == "S-Right")
+            model.right(k[0] == 'S');
+        else if (k == "Home" || k == "S-Home")
+            model.home(k[0] == 'S');
+        else if (k == "End" || k == "S-End")
+            model.end(k[0] == 'S');
+        else if (k == "Esc")
+            model.restore();
+        else if (k == "Paste")
+            model.paste(clipboard);
         else if (k == "Copy" || k == "Cut") {
             auto copied = k == "Copy" ? model.copy() : model.cut();
             outcome.copied = copied ? *copied : "-";
-        } else if (k == "Focus") model.takeFocus(true);
-        else throw std::invalid_argument("unknown key " + k);
+        } else if (k == "Focus")
+            model.takeFocus(true);
+        else
+            throw std::invalid_argument("unknown key " + k);
     }
     return outcome;
 }
@@ -137,8 +147,10 @@ const Row kRows[] = {
 };
 // clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, PayoutFieldModel, ::testing::ValuesIn(kRows),
                          [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct HandOnRow {
     const char* name;
@@ -155,9 +167,11 @@ TEST_P(PayoutFieldHandsOn, a_blank_for_each_empty_position) {
     EXPECT_EQ(PayoutModel(GetParam().shown).shown(), GetParam().shown);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, PayoutFieldHandsOn,
                          ::testing::Values(HandOnRow{"both_digits", "95", "95"}, HandOnRow{"second_empty", "9_", "9 "},
                                            HandOnRow{"first_empty", "_5", " 5"}, HandOnRow{"both_empty", "__", "  "}),
                          [](const ::testing::TestParamInfo<HandOnRow>& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace

@@ -15,8 +15,7 @@ namespace autumnsky {
 namespace {
 
 // Distance from (x, y) to the rectangle, 0 inside it.
-double distance_to(const QRectF& r, double x, double y)
-{
+double distance_to(const QRectF& r, double x, double y) {
     const double dx = std::max({r.left() - x, 0.0, x - r.right()});
     const double dy = std::max({r.top() - y, 0.0, y - r.bottom()});
     return std::hypot(dx, dy);
@@ -24,8 +23,7 @@ double distance_to(const QRectF& r, double x, double y)
 
 }  // namespace
 
-QImage draw_ext_border()
-{
+QImage draw_ext_border() {
     QImage image(kExtWidth, kExtHeight, QImage::Format_ARGB32);
     const QRectF window(kExtMargin, kExtMargin, kExtWidth - 2 * kExtMargin, kExtHeight - 2 * kExtMargin);
     const QRectF shadow = window.translated(0, 4);
@@ -47,7 +45,8 @@ QImage draw_ext_border()
                 continue;
             }
             const auto channel = [&](double c) { return static_cast<int>(std::lround(c * glow / a)); };
-            image.setPixel(x, y, qRgba(channel(224), channel(138), channel(60), static_cast<int>(std::lround(a * 255))));
+            image.setPixel(
+                x, y, qRgba(channel(224), channel(138), channel(60), static_cast<int>(std::lround(a * 255))));
         }
     }
     return image;

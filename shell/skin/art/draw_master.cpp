@@ -18,8 +18,7 @@
 namespace autumnsky {
 namespace {
 
-void draw_sky(QPainter& p, const QRect& r)
-{
+void draw_sky(QPainter& p, const QRect& r) {
     QLinearGradient sky(r.topLeft(), r.bottomLeft());
     sky.setColorAt(0.00, kIndigo);
     sky.setColorAt(0.35, kDusk);
@@ -37,8 +36,15 @@ void draw_sky(QPainter& p, const QRect& r)
 
     // Thin streaks of cloud lit from below.
     p.setRenderHint(QPainter::Antialiasing);
-    const struct { double y, x, w, h; int alpha; } clouds[] = {
-        {112, 10, 120, 3, 60}, {124, 70, 125, 2.5, 70}, {138, 0, 90, 3, 55}, {151, 100, 100, 2, 80}, {70, 120, 70, 2, 28},
+    const struct {
+        double y, x, w, h;
+        int alpha;
+    } clouds[] = {
+        {112, 10, 120, 3, 60},
+        {124, 70, 125, 2.5, 70},
+        {138, 0, 90, 3, 55},
+        {151, 100, 100, 2, 80},
+        {70, 120, 70, 2, 28},
     };
     for (const auto& c : clouds) {
         QLinearGradient streak(QPointF(r.left() + c.x, 0), QPointF(r.left() + c.x + c.w, 0));
@@ -81,8 +87,7 @@ void draw_sky(QPainter& p, const QRect& r)
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
-void draw_frame(QPainter& p, const QRect& r)
-{
+void draw_frame(QPainter& p, const QRect& r) {
     p.fillRect(r, kFrameBody);
     p.setPen(kFrameDark);
     p.drawRect(r.adjusted(0, 0, -1, -1));
@@ -94,8 +99,7 @@ void draw_frame(QPainter& p, const QRect& r)
     p.fillRect(r.adjusted(4, 4, -4, -4), kFrameDark);
 }
 
-void draw_title(QPainter& p, const QRect& r, bool active)
-{
+void draw_title(QPainter& p, const QRect& r, bool active) {
     QLinearGradient bar(r.topLeft(), r.bottomLeft());
     bar.setColorAt(0.0, active ? QColor(0x4a, 0x2a, 0x3e) : QColor(0x36, 0x2c, 0x36));
     bar.setColorAt(0.55, active ? QColor(0x33, 0x1c, 0x30) : QColor(0x2a, 0x22, 0x2a));
@@ -111,8 +115,7 @@ void draw_title(QPainter& p, const QRect& r, bool active)
 
 enum class Glyph { Close, Max, Min, Norm, Help };
 
-void draw_glyph(QPainter& p, const QRectF& box, Glyph glyph, const QColor& ink)
-{
+void draw_glyph(QPainter& p, const QRectF& box, Glyph glyph, const QColor& ink) {
     p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     const QRectF g = box.adjusted(5.5, 5.5, -5.5, -5.5);
@@ -139,10 +142,10 @@ void draw_glyph(QPainter& p, const QRectF& box, Glyph glyph, const QColor& ink)
     }
 }
 
-void draw_title_buttons(QPainter& p, const QImage& titleBar, const QRect& strip, Glyph glyph, bool alone)
-{
+void draw_title_buttons(QPainter& p, const QImage& titleBar, const QRect& strip, Glyph glyph, bool alone) {
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor fills[] = {QColor(0x3c, 0x22, 0x34), alone ? QColor(0xc4, 0x4c, 0x2a) : QColor(0x8a, 0x4a, 0x3a),
+    const QColor fills[] = {QColor(0x3c, 0x22, 0x34),
+                            alone ? QColor(0xc4, 0x4c, 0x2a) : QColor(0x8a, 0x4a, 0x3a),
                             QColor(0x6a, 0x22, 0x18)};
     const QColor inks[] = {kText, QColor(0xff, 0xf6, 0xe8), QColor(0xe8, 0xc8, 0xb8)};
     for (int state = 0; state < 3; ++state) {
@@ -162,8 +165,7 @@ void draw_title_buttons(QPainter& p, const QImage& titleBar, const QRect& strip,
 // A push button's look: a rounded plate with a bevel; `top` and `bottom` are its gradient.
 // `behind` shows at the rounded corners.
 void draw_button_plate(QPainter& p, const QRectF& r, const QColor& behind, const QColor& top, const QColor& bottom,
-                       const QColor& rim, const QColor& shine, double radius)
-{
+                       const QColor& rim, const QColor& shine, double radius) {
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(r, behind);
     QLinearGradient body(r.topLeft(), r.bottomLeft());
@@ -178,8 +180,7 @@ void draw_button_plate(QPainter& p, const QRectF& r, const QColor& behind, const
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
-QImage draw_master()
-{
+QImage draw_master() {
     QImage image(kMasterWidth, kMasterHeight, QImage::Format_RGB32);
     image.fill(kFrameDark);
     QPainter p(&image);
@@ -189,7 +190,8 @@ QImage draw_master()
     draw_title(p, kTitleInactive, false);
     // The title bar's middle, where the buttons sit (they are centred in its height).
     const int inset = (kTitleActive.height() - kTitleButtonSide) / 2;
-    const QImage bar = image.copy(kTitleActive.left() + 20, kTitleActive.top() + inset, kTitleButtonSide, kTitleButtonSide);
+    const QImage bar =
+        image.copy(kTitleActive.left() + 20, kTitleActive.top() + inset, kTitleButtonSide, kTitleButtonSide);
     draw_title_buttons(p, bar, kCloseAlone, Glyph::Close, true);
     draw_title_buttons(p, bar, kIconClose, Glyph::Close, false);
     draw_title_buttons(p, bar, kIconMax, Glyph::Max, false);
@@ -198,12 +200,30 @@ QImage draw_master()
     draw_title_buttons(p, bar, kIconHelp, Glyph::Help, false);
     // The push buttons stand low in the window, on the rust of the sky.
     const QColor behind = image.pixelColor(kSky.left() + 100, kSky.top() + 160);
-    draw_button_plate(p, kButtonNormal, behind, QColor(0x6a, 0x3a, 0x58), QColor(0x3a, 0x20, 0x3a),
-                      QColor(0x16, 0x0e, 0x18), QColor(255, 255, 255, 40), 4);
-    draw_button_plate(p, kButtonHot, behind, QColor(0xb0, 0x5a, 0x3a), QColor(0x70, 0x30, 0x2c), kAmber,
-                      QColor(255, 230, 190, 70), 4);
-    draw_button_plate(p, kButtonPressed, behind, QColor(0x2a, 0x16, 0x28), QColor(0x4a, 0x26, 0x40),
-                      QColor(0x10, 0x08, 0x10), QColor(0, 0, 0, 60), 4);
+    draw_button_plate(p,
+                      kButtonNormal,
+                      behind,
+                      QColor(0x6a, 0x3a, 0x58),
+                      QColor(0x3a, 0x20, 0x3a),
+                      QColor(0x16, 0x0e, 0x18),
+                      QColor(255, 255, 255, 40),
+                      4);
+    draw_button_plate(p,
+                      kButtonHot,
+                      behind,
+                      QColor(0xb0, 0x5a, 0x3a),
+                      QColor(0x70, 0x30, 0x2c),
+                      kAmber,
+                      QColor(255, 230, 190, 70),
+                      4);
+    draw_button_plate(p,
+                      kButtonPressed,
+                      behind,
+                      QColor(0x2a, 0x16, 0x28),
+                      QColor(0x4a, 0x26, 0x40),
+                      QColor(0x10, 0x08, 0x10),
+                      QColor(0, 0, 0, 60),
+                      4);
     p.end();
     return image;
 }

@@ -7,21 +7,19 @@
 #include <stdexcept>
 #include <string>
 
-#include <QBuffer>
 #include <zlib.h>
+#include <QBuffer>
 
 namespace autumnsky {
 namespace {
 
-void put(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
-{
+void put(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) {
         out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
     }
 }
 
-void put_be32(std::vector<std::uint8_t>& out, std::uint32_t value)
-{
+void put_be32(std::vector<std::uint8_t>& out, std::uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8) {
         out.push_back(static_cast<std::uint8_t>(value >> shift));
     }
@@ -29,8 +27,7 @@ void put_be32(std::vector<std::uint8_t>& out, std::uint32_t value)
 
 }  // namespace
 
-std::vector<std::uint8_t> bmp24(const QImage& image, BmpHeader header, std::size_t fileSize)
-{
+std::vector<std::uint8_t> bmp24(const QImage& image, BmpHeader header, std::size_t fileSize) {
     const std::uint32_t w = image.width(), h = image.height();
     const std::uint32_t stride = (w * 3 + 3) & ~3u;
     const std::uint32_t infoSize = header == BmpHeader::Core12 ? 12 : 40;
@@ -77,8 +74,7 @@ std::vector<std::uint8_t> bmp24(const QImage& image, BmpHeader header, std::size
     return out;
 }
 
-std::vector<std::uint8_t> png_of_size(const QImage& image, std::size_t fileSize, const char* comment)
-{
+std::vector<std::uint8_t> png_of_size(const QImage& image, std::size_t fileSize, const char* comment) {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -104,7 +100,8 @@ std::vector<std::uint8_t> png_of_size(const QImage& image, std::size_t fileSize,
     }
     chunk.push_back(0);
     chunk.insert(chunk.end(), text.begin(), text.end());
-    put_be32(chunk, static_cast<std::uint32_t>(crc32(0, chunk.data() + typeAt, static_cast<uInt>(chunk.size() - typeAt))));
+    put_be32(chunk,
+             static_cast<std::uint32_t>(crc32(0, chunk.data() + typeAt, static_cast<uInt>(chunk.size() - typeAt))));
 
     // The chunk goes just before IEND, the last 12 bytes.
     std::vector<std::uint8_t> out(png.begin(), png.end() - 12);

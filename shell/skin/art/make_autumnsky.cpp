@@ -23,8 +23,7 @@ constexpr std::size_t kButtonHugeBytes = 73756;
 constexpr std::size_t kMasterBytes = 318454;
 constexpr std::size_t kExtBorderBytes = 16714;
 
-std::vector<std::uint8_t> read_all(const char* path)
-{
+std::vector<std::uint8_t> read_all(const char* path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         throw std::runtime_error(std::string("cannot read ") + path);
@@ -32,8 +31,7 @@ std::vector<std::uint8_t> read_all(const char* path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void write_all(const std::string& path, const std::vector<std::uint8_t>& bytes)
-{
+void write_all(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!out) {
@@ -43,8 +41,7 @@ void write_all(const std::string& path, const std::vector<std::uint8_t>& bytes)
 
 // The description, brought to its recorded size with comment lines (each well under inih's
 // 200-character line limit) before the closing line.
-std::vector<std::uint8_t> padded_options(std::vector<std::uint8_t> text)
-{
+std::vector<std::uint8_t> padded_options(std::vector<std::uint8_t> text) {
     const std::string closing = "; end of the autumnsky description\n";
     if (text.empty() || text.back() != '\n') {
         text.push_back('\n');
@@ -73,8 +70,7 @@ std::vector<std::uint8_t> padded_options(std::vector<std::uint8_t> text)
     return text;
 }
 
-void check_size(const std::string& name, const std::vector<std::uint8_t>& bytes, std::size_t expected)
-{
+void check_size(const std::string& name, const std::vector<std::uint8_t>& bytes, std::size_t expected) {
     if (bytes.size() != expected) {
         throw std::runtime_error(name + " came out " + std::to_string(bytes.size()) + " bytes instead of " +
                                  std::to_string(expected));
@@ -83,14 +79,14 @@ void check_size(const std::string& name, const std::vector<std::uint8_t>& bytes,
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 3 && !(argc == 5 && std::string(argv[3]) == "--members")) {
         std::fprintf(stderr, "usage: %s OPTIONS.INI OUT.ASZ [--members DIR]\n", argv[0]);
         return 2;
     }
     try {
         using kestrun::skin::PackageMember;
+        // clang-format off
         std::vector<PackageMember> members = {
             {"Options.dat", padded_options(read_all(argv[1]))},
             {"BtnHuge.bmp", autumnsky::bmp24(autumnsky::draw_button_huge(), autumnsky::BmpHeader::Core12, kButtonHugeBytes)},
@@ -98,6 +94,7 @@ int main(int argc, char** argv)
             {"ExtBord.png", autumnsky::png_of_size(autumnsky::draw_ext_border(), kExtBorderBytes,
                                                    "autumnsky extended border, drawn for kestrun")},
         };
+        // clang-format on
         check_size("Options.dat", members[0].content, kOptionsBytes);
         check_size("BtnHuge.bmp", members[1].content, kButtonHugeBytes);
         check_size("Master.bmp", members[2].content, kMasterBytes);

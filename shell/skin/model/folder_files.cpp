@@ -6,8 +6,7 @@
 
 namespace kestrun::skin {
 
-QString find_in_folder(const QDir& folder, const QString& name)
-{
+QString find_in_folder(const QDir& folder, const QString& name) {
     if (QFileInfo(folder.filePath(name)).isFile()) {
         return folder.filePath(name);
     }

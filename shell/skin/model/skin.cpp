@@ -11,22 +11,20 @@
 
 #include "shell/skin/model/folder_files.h"
 #include "shell/skin/model/skin_images.h"
+#include "shell/skin/model/skin_log.h"
 #include "shell/skin/model/skin_values.h"
 #include "shell/skin/package/skin_package.h"
-#include "shell/skin/model/skin_log.h"
 
 namespace kestrun::skin {
 namespace {
 
 constexpr const char* kDescriptionMember = "OPTIONS.DAT";
 
-std::string_view as_text(const std::vector<std::uint8_t>& bytes)
-{
+std::string_view as_text(const std::vector<std::uint8_t>& bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
-std::vector<std::uint8_t> read_file(const QString& path)
-{
+std::vector<std::uint8_t> read_file(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         throw SkinError("Cannot open " + QDir::toNativeSeparators(path).toStdString() + ": " +
@@ -43,8 +41,7 @@ std::vector<std::uint8_t> read_file(const QString& path)
 }  // namespace
 
 Skin::Skin(SkinDescription description, ImageBytes images)
-    : description_(std::move(description)), undecoded_(std::move(images))
-{
+    : description_(std::move(description)), undecoded_(std::move(images)) {
     if (const auto version = description_.value("GLOBALINFO", "VERSION")) {
         version_ = version_text(*version);
         if (version_.isEmpty()) {
@@ -60,8 +57,9 @@ Skin::Skin(SkinDescription description, ImageBytes images)
     }
     const auto bytes = undecoded_.find(*masterName);
     if (bytes == undecoded_.end()) {
-        qCWarning(lcSkin, "the skin's master image \"%s\" is missing; its elements are drawn in plain colours",
-                 masterName->c_str());
+        qCWarning(lcSkin,
+                  "the skin's master image \"%s\" is missing; its elements are drawn in plain colours",
+                  masterName->c_str());
         return;
     }
     std::string error;
@@ -72,8 +70,7 @@ Skin::Skin(SkinDescription description, ImageBytes images)
     undecoded_.erase(bytes);
 }
 
-const QImage& Skin::image(const std::string& nameAsWritten) const
-{
+const QImage& Skin::image(const std::string& nameAsWritten) const {
     if (const auto master = description_.value("GLOBALINFO", "MASTERBITMAP"); master && *master == nameAsWritten) {
         return master_;
     }
@@ -92,8 +89,7 @@ const QImage& Skin::image(const std::string& nameAsWritten) const
     return image;
 }
 
-std::shared_ptr<const Skin> Skin::fromPackage(std::span<const std::uint8_t> bytes)
-{
+std::shared_ptr<const Skin> Skin::fromPackage(std::span<const std::uint8_t> bytes) {
     std::vector<PackageMember> members = read_package(bytes);
     const PackageMember* options = find_member(members, kDescriptionMember);
     if (!options) {
@@ -111,16 +107,17 @@ std::shared_ptr<const Skin> Skin::fromPackage(std::span<const std::uint8_t> byte
     return std::shared_ptr<const Skin>(new Skin(std::move(description), std::move(images)));
 }
 
-std::shared_ptr<const Skin> Skin::fromFolder(const QString& optionsFile)
-{
+std::shared_ptr<const Skin> Skin::fromFolder(const QString& optionsFile) {
     SkinDescription description = SkinDescription::parse(as_text(read_file(optionsFile)));
     const QDir folder = QFileInfo(optionsFile).dir();
     ImageBytes images;
     for (const std::string& name : description.imageNames()) {
         const QString path = find_in_folder(folder, QString::fromStdString(name));
         if (path.isEmpty()) {
-            qCWarning(lcSkin, "skin image \"%s\" is not in %s; passed over", name.c_str(),
-                     qPrintable(QDir::toNativeSeparators(folder.path())));
+            qCWarning(lcSkin,
+                      "skin image \"%s\" is not in %s; passed over",
+                      name.c_str(),
+                      qPrintable(QDir::toNativeSeparators(folder.path())));
             continue;
         }
         images[name] = read_file(path);

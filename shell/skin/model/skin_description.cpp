@@ -21,8 +21,7 @@ struct TextStream {
 };
 
 // Hands inih one line at a time from memory, as fgets would from a file.
-char* read_line(char* buffer, int size, void* stream)
-{
+char* read_line(char* buffer, int size, void* stream) {
     auto* in = static_cast<TextStream*>(stream);
     if (in->pos >= in->text.size() || size <= 1) {
         return nullptr;
@@ -41,15 +40,13 @@ char* read_line(char* buffer, int size, void* stream)
 
 }  // namespace
 
-int description_handler(void* user, const char* section, const char* name, const char* value)
-{
+int description_handler(void* user, const char* section, const char* name, const char* value) {
     auto* description = static_cast<SkinDescription*>(user);
     description->sections_[upper_ascii(section)][upper_ascii(name)] = value;
     return 1;
 }
 
-SkinDescription SkinDescription::parse(std::string_view text)
-{
+SkinDescription SkinDescription::parse(std::string_view text) {
     if (text.find('\0') != std::string_view::npos) {
         throw SkinError("Skin description is not text");
     }
@@ -65,8 +62,7 @@ SkinDescription SkinDescription::parse(std::string_view text)
     return description;
 }
 
-std::optional<std::string> SkinDescription::value(std::string_view section, std::string_view key) const
-{
+std::optional<std::string> SkinDescription::value(std::string_view section, std::string_view key) const {
     const auto s = sections_.find(upper_ascii(std::string(section)));
     if (s == sections_.end()) {
         return std::nullopt;
@@ -78,13 +74,11 @@ std::optional<std::string> SkinDescription::value(std::string_view section, std:
     return k->second;
 }
 
-bool SkinDescription::hasSection(std::string_view section) const
-{
+bool SkinDescription::hasSection(std::string_view section) const {
     return sections_.count(upper_ascii(std::string(section))) != 0;
 }
 
-std::vector<std::string> SkinDescription::imageNames() const
-{
+std::vector<std::string> SkinDescription::imageNames() const {
     std::set<std::string> names;
     for (const auto& [section, keys] : sections_) {
         for (const auto& [key, value] : keys) {

@@ -10,10 +10,9 @@
 
 namespace kestrun::skin {
 
-QImage decode_image(std::span<const std::uint8_t> bytes, std::string& error)
-{
-    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<qsizetype>(bytes.size()));
+QImage decode_image(std::span<const std::uint8_t> bytes, std::string& error) {
+    const QByteArray data =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);

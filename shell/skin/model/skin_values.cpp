@@ -12,8 +12,7 @@
 namespace kestrun::skin {
 namespace {
 
-std::string_view trim_blanks(std::string_view text)
-{
+std::string_view trim_blanks(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
         text.remove_prefix(1);
     }
@@ -23,8 +22,7 @@ std::string_view trim_blanks(std::string_view text)
     return text;
 }
 
-std::optional<long> parse_long(std::string_view text)
-{
+std::optional<long> parse_long(std::string_view text) {
     text = trim_blanks(text);
     long v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
@@ -35,8 +33,7 @@ std::optional<long> parse_long(std::string_view text)
 }
 
 // Four comma-separated integers within +-65535.
-std::optional<std::vector<int>> parse_four(const SkinDescription& d, std::string_view section, std::string_view key)
-{
+std::optional<std::vector<int>> parse_four(const SkinDescription& d, std::string_view section, std::string_view key) {
     const auto text = d.value(section, key);
     if (!text) {
         return std::nullopt;
@@ -63,8 +60,7 @@ std::optional<std::vector<int>> parse_four(const SkinDescription& d, std::string
 
 }  // namespace
 
-std::optional<int> integer_value(const SkinDescription& d, std::string_view section, std::string_view key)
-{
+std::optional<int> integer_value(const SkinDescription& d, std::string_view section, std::string_view key) {
     const auto text = d.value(section, key);
     if (!text) {
         return std::nullopt;
@@ -76,13 +72,11 @@ std::optional<int> integer_value(const SkinDescription& d, std::string_view sect
     return static_cast<int>(*n);
 }
 
-QColor color_from_number(long number)
-{
+QColor color_from_number(long number) {
     return QColor(int(number & 0xff), int((number >> 8) & 0xff), int((number >> 16) & 0xff));
 }
 
-std::optional<QColor> color_value(const SkinDescription& d, std::string_view section, std::string_view key)
-{
+std::optional<QColor> color_value(const SkinDescription& d, std::string_view section, std::string_view key) {
     const auto text = d.value(section, key);
     if (!text) {
         return std::nullopt;
@@ -94,8 +88,7 @@ std::optional<QColor> color_value(const SkinDescription& d, std::string_view sec
     return color_from_number(*n);
 }
 
-std::optional<QRect> rect_value(const SkinDescription& d, std::string_view section, std::string_view key)
-{
+std::optional<QRect> rect_value(const SkinDescription& d, std::string_view section, std::string_view key) {
     const auto n = parse_four(d, section, key);
     if (!n || (*n)[0] < 0 || (*n)[1] < 0 || (*n)[2] <= 0 || (*n)[3] <= 0) {
         return std::nullopt;
@@ -103,8 +96,7 @@ std::optional<QRect> rect_value(const SkinDescription& d, std::string_view secti
     return QRect((*n)[0], (*n)[1], (*n)[2], (*n)[3]);
 }
 
-std::optional<QMargins> margins_value(const SkinDescription& d, std::string_view section, std::string_view key)
-{
+std::optional<QMargins> margins_value(const SkinDescription& d, std::string_view section, std::string_view key) {
     const auto n = parse_four(d, section, key);
     if (!n || (*n)[0] < 0 || (*n)[1] < 0 || (*n)[2] < 0 || (*n)[3] < 0) {
         return std::nullopt;
@@ -112,8 +104,7 @@ std::optional<QMargins> margins_value(const SkinDescription& d, std::string_view
     return QMargins((*n)[0], (*n)[1], (*n)[2], (*n)[3]);
 }
 
-QString version_text(std::string_view text)
-{
+QString version_text(std::string_view text) {
     text = trim_blanks(text);
     double v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v, std::chars_format::fixed);

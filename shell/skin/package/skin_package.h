@@ -28,8 +28,8 @@ struct PackageMember {
 };
 
 // Limits that keep a hostile package from making the reader allocate without bound.
-inline constexpr std::size_t kMaxMemberBytes = 8u << 20;     // unpacked, per member
-inline constexpr std::size_t kMaxPackageBytes = 24u << 20;   // unpacked, all members together
+inline constexpr std::size_t kMaxMemberBytes = 8u << 20;    // unpacked, per member
+inline constexpr std::size_t kMaxPackageBytes = 24u << 20;  // unpacked, all members together
 inline constexpr std::size_t kMaxMembers = 1024;
 inline constexpr std::size_t kMaxNameBytes = 260;
 

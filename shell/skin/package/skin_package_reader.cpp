@@ -8,9 +8,9 @@
 
 #include "shell/skin/package/skin_package.h"
 
+#include <zlib.h>
 #include <cstring>
 #include <set>
-#include <zlib.h>
 
 namespace kestrun::skin {
 namespace {
@@ -24,15 +24,14 @@ public:
     std::span<const std::uint8_t> rest() const { return bytes_.subspan(pos_); }
     void skip(std::size_t n) { pos_ += n; }
 
-    std::int32_t int32(const char* what)
-    {
+    std::int32_t int32(const char* what) {
         if (left() < 4) {
-            throw SkinError("Skin package is cut short: " + std::string(what) + " at byte " +
-                            std::to_string(pos_) + " is missing");
+            throw SkinError("Skin package is cut short: " + std::string(what) + " at byte " + std::to_string(pos_) +
+                            " is missing");
         }
         const std::uint8_t* p = bytes_.data() + pos_;
-        const std::uint32_t raw = std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) |
-                                  (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
+        const std::uint32_t raw = std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
+                                  (std::uint32_t(p[3]) << 24);
         pos_ += 4;
         return static_cast<std::int32_t>(raw);
     }
@@ -47,8 +46,7 @@ std::string quoted(const std::string& name) { return "\"" + name + "\""; }
 // Inflates one zlib stream from the front of `in` into exactly `size` bytes; returns the number of
 // input bytes the stream took.
 std::size_t inflate_member(std::span<const std::uint8_t> in, std::vector<std::uint8_t>& out, std::size_t size,
-                           const std::string& name)
-{
+                           const std::string& name) {
     z_stream zs{};
     if (inflateInit(&zs) != Z_OK) {
         throw SkinError("Skin package member " + quoted(name) + " cannot be unpacked: zlib did not start");
@@ -116,8 +114,7 @@ std::size_t inflate_member(std::span<const std::uint8_t> in, std::vector<std::ui
 
 }  // namespace
 
-std::vector<PackageMember> read_package(std::span<const std::uint8_t> bytes)
-{
+std::vector<PackageMember> read_package(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < 4 || std::memcmp(bytes.data(), kPackageMagic, 4) != 0) {
         throw SkinError(kNotAPackageMessage);
     }
@@ -160,8 +157,7 @@ std::vector<PackageMember> read_package(std::span<const std::uint8_t> bytes)
         }
         total += static_cast<std::size_t>(size);
         if (total > kMaxPackageBytes) {
-            throw SkinError("Skin package members add up to more than " + std::to_string(kMaxPackageBytes) +
-                            " bytes");
+            throw SkinError("Skin package members add up to more than " + std::to_string(kMaxPackageBytes) + " bytes");
         }
         const std::size_t consumed =
             inflate_member(cursor.rest(), member.content, static_cast<std::size_t>(size), member.name);

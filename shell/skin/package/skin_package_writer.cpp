@@ -11,8 +11,7 @@
 namespace kestrun::skin {
 namespace {
 
-void put_int32(std::vector<std::uint8_t>& out, std::size_t value)
-{
+void put_int32(std::vector<std::uint8_t>& out, std::size_t value) {
     const auto v = static_cast<std::uint32_t>(value);
     for (int shift = 0; shift < 32; shift += 8) {
         out.push_back(static_cast<std::uint8_t>(v >> shift));
@@ -21,8 +20,7 @@ void put_int32(std::vector<std::uint8_t>& out, std::size_t value)
 
 }  // namespace
 
-std::vector<std::uint8_t> write_package(const std::vector<PackageMember>& members)
-{
+std::vector<std::uint8_t> write_package(const std::vector<PackageMember>& members) {
     if (members.size() > kMaxMembers) {
         throw SkinError("A skin package holds at most " + std::to_string(kMaxMembers) + " members");
     }
@@ -42,7 +40,10 @@ std::vector<std::uint8_t> write_package(const std::vector<PackageMember>& member
         uLongf packed = compressBound(static_cast<uLong>(member.content.size()));
         const std::size_t at = out.size();
         out.resize(at + packed);
-        if (compress2(out.data() + at, &packed, member.content.data(), static_cast<uLong>(member.content.size()),
+        if (compress2(out.data() + at,
+                      &packed,
+                      member.content.data(),
+                      static_cast<uLong>(member.content.size()),
                       Z_BEST_COMPRESSION) != Z_OK) {
             throw SkinError("Skin package member \"" + member.name + "\" could not be compressed");
         }

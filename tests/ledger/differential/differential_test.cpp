@@ -91,12 +91,17 @@ TEST(BothImplementations, add_subtract_multiply_and_divide_alike_bit_for_bit_and
         const Bits80 a = operands.value(), b = operands.partner(a);
         const auto expect_alike = [&](const char* name, const Result& hard, const Result& soft) {
             if (hard != soft)
-                FAIL() << shown(a) << ' ' << name << ' ' << shown(b) << ": x87 " << shown(hard) << ", software " << shown(soft);
+                FAIL() << shown(a) << ' ' << name << ' ' << shown(b) << ": x87 " << shown(hard) << ", software "
+                       << shown(soft);
         };
-        ASSERT_NO_FATAL_FAILURE(expect_alike("+", on_hardware(a, b, [](Extended x, Extended y) { return x + y; }), in_software(a, b, soft::add)));
-        ASSERT_NO_FATAL_FAILURE(expect_alike("-", on_hardware(a, b, [](Extended x, Extended y) { return x - y; }), in_software(a, b, soft::subtract)));
-        ASSERT_NO_FATAL_FAILURE(expect_alike("*", on_hardware(a, b, [](Extended x, Extended y) { return x * y; }), in_software(a, b, soft::multiply)));
-        ASSERT_NO_FATAL_FAILURE(expect_alike("/", on_hardware(a, b, [](Extended x, Extended y) { return x / y; }), in_software(a, b, soft::divide)));
+        ASSERT_NO_FATAL_FAILURE(expect_alike(
+            "+", on_hardware(a, b, [](Extended x, Extended y) { return x + y; }), in_software(a, b, soft::add)));
+        ASSERT_NO_FATAL_FAILURE(expect_alike(
+            "-", on_hardware(a, b, [](Extended x, Extended y) { return x - y; }), in_software(a, b, soft::subtract)));
+        ASSERT_NO_FATAL_FAILURE(expect_alike(
+            "*", on_hardware(a, b, [](Extended x, Extended y) { return x * y; }), in_software(a, b, soft::multiply)));
+        ASSERT_NO_FATAL_FAILURE(expect_alike(
+            "/", on_hardware(a, b, [](Extended x, Extended y) { return x / y; }), in_software(a, b, soft::divide)));
     }
     std::printf("%llu operand pairs, 4 operations each\n", static_cast<unsigned long long>(kCases));
 }
@@ -125,7 +130,8 @@ TEST(BothImplementations, compare_round_and_convert_alike) {
             ledger::settle(hard_double);
             hard_flags = hardware_flags();
         }
-        ASSERT_EQ(std::memcmp(&soft_double, &hard_double, sizeof(double)), 0) << shown(a) << ": " << soft_double << " " << hard_double;
+        ASSERT_EQ(std::memcmp(&soft_double, &hard_double, sizeof(double)), 0)
+            << shown(a) << ": " << soft_double << " " << hard_double;
         ASSERT_EQ(soft_flags & kCompared, hard_flags) << shown(a);
         // Rounding to a whole number (of values from 0 on).
         const Bits80 magnitude{static_cast<std::uint16_t>(a.sign_exponent & ledger::kExponentMask), a.significand};
@@ -182,7 +188,8 @@ TEST(BothImplementations, read_texts_and_show_values_alike) {
             ASSERT_EQ(hardware_side::fixed(value, separator), portable_side::fixed(value, separator));
         }
     }
-    std::printf("%llu texts read, %llu values shown in both formats\n", static_cast<unsigned long long>(texts),
+    std::printf("%llu texts read, %llu values shown in both formats\n",
+                static_cast<unsigned long long>(texts),
                 static_cast<unsigned long long>(2 * texts));
 }
 

@@ -48,10 +48,14 @@ public:
             return below(2) ? with(0, random_() >> below(64)) : with(1 + below(70), significand());
         case 4: {  // zeros, infinities, NaNs
             switch (below(4)) {
-            case 0: return with(0, 0);
-            case 1: return with(0x7FFF, ledger::kIntegerBit);
-            case 2: return {0xFFFF, ledger::kIntegerBit | ledger::kQuietBit};
-            default: return with(0x7FFF, ledger::kIntegerBit | ledger::kQuietBit | (random_() >> 2));
+            case 0:
+                return with(0, 0);
+            case 1:
+                return with(0x7FFF, ledger::kIntegerBit);
+            case 2:
+                return {0xFFFF, ledger::kIntegerBit | ledger::kQuietBit};
+            default:
+                return with(0x7FFF, ledger::kIntegerBit | ledger::kQuietBit | (random_() >> 2));
             }
         }
         case 5:  // amounts as traders type them
@@ -101,8 +105,9 @@ public:
             digits(5);
         }
         if (below(8) == 0) t += ' ';
-        if (below(20) == 0) t.insert(static_cast<std::size_t>(below(static_cast<int>(t.size()) + 1)), 1,
-                                     kOthers[below(sizeof kOthers - 1)]);
+        if (below(20) == 0)
+            t.insert(
+                static_cast<std::size_t>(below(static_cast<int>(t.size()) + 1)), 1, kOthers[below(sizeof kOthers - 1)]);
         return t;
     }
 

@@ -35,11 +35,14 @@ differential::Outcome read(const std::string& text, char separator) {
     return outcome;
 }
 
-std::string general(differential::Raw value, char separator) { return ledger::general_format(extended(value), separator); }
+std::string general(differential::Raw value, char separator) {
+    return ledger::general_format(extended(value), separator);
+}
 
 std::string fixed(differential::Raw value, char separator) { return ledger::fixed_format(extended(value), separator); }
 
-differential::Outcome loss_steps(const std::string& first_trade, const std::string& payout, char separator, int losses) {
+differential::Outcome loss_steps(const std::string& first_trade, const std::string& payout, char separator,
+                                 int losses) {
     differential::Outcome outcome;
     ledger::Series series;
     const ledger::ResultDisplay show = [&outcome](std::string_view text) {

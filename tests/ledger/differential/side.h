@@ -29,13 +29,13 @@ struct Outcome {
 
 }  // namespace differential
 
-#define KESTRUN_DECLARE_SIDE(side)                                                                  \
-    namespace side {                                                                                \
-    differential::Outcome read(const std::string& text, char separator);                           \
-    std::string general(differential::Raw value, char separator);                                  \
-    std::string fixed(differential::Raw value, char separator);                                    \
-    differential::Outcome loss_steps(const std::string& first_trade, const std::string& payout,    \
-                                     char separator, int losses);                                  \
+#define KESTRUN_DECLARE_SIDE(side)                                                                              \
+    namespace side {                                                                                            \
+    differential::Outcome read(const std::string& text, char separator);                                        \
+    std::string general(differential::Raw value, char separator);                                               \
+    std::string fixed(differential::Raw value, char separator);                                                 \
+    differential::Outcome loss_steps(const std::string& first_trade, const std::string& payout, char separator, \
+                                     int losses);                                                               \
     }
 
 KESTRUN_DECLARE_SIDE(hardware_side)

@@ -10,10 +10,10 @@
 #include <QBuffer>
 #include <QImageReader>
 
+#include "shell/skin/carried_skins.h"
 #include "shell/skin/model/skin.h"
 #include "shell/skin/model/skin_description.h"
 #include "shell/skin/model/skin_values.h"
-#include "shell/skin/carried_skins.h"
 #include "skin_fixtures.h"
 
 using kestrun::skin::SkinDescription;
@@ -25,7 +25,7 @@ struct MemberRow {
     std::size_t bytes;
     const char* format;  // "" for the description
     int width, height;
-    int bitsPerPixel;    // as the file's header records it
+    int bitsPerPixel;  // as the file's header records it
 };
 
 std::ostream& operator<<(std::ostream& os, const MemberRow& r) { return os << r.name; }
@@ -37,8 +37,7 @@ const MemberRow kMembers[] = {
     {"ExtBord.png", 16714, "png", 240, 120, 32},
 };
 
-int bits_per_pixel(const skintest::Bytes& file, const std::string& format)
-{
+int bits_per_pixel(const skintest::Bytes& file, const std::string& format) {
     if (format == "bmp") {
         const int headerSize = file[14] | (file[15] << 8);
         const std::size_t at = headerSize == 12 ? 24 : 28;  // core header or info header
@@ -49,8 +48,7 @@ int bits_per_pixel(const skintest::Bytes& file, const std::string& format)
     return colourType == 6 ? depth * 4 : -1;
 }
 
-TEST(CarriedSkin, holds_four_members_in_order)
-{
+TEST(CarriedSkin, holds_four_members_in_order) {
     const auto members = skintest::carried_members();
     ASSERT_EQ(members.size(), std::size(kMembers));
     for (std::size_t i = 0; i < members.size(); ++i) {
@@ -60,8 +58,7 @@ TEST(CarriedSkin, holds_four_members_in_order)
 
 class CarriedMember : public testing::TestWithParam<MemberRow> {};
 
-TEST_P(CarriedMember, has_its_recorded_size_format_and_dimensions)
-{
+TEST_P(CarriedMember, has_its_recorded_size_format_and_dimensions) {
     const MemberRow& row = GetParam();
     const skintest::Bytes content = skintest::carried_member(row.name);
     EXPECT_EQ(content.size(), row.bytes);
@@ -80,6 +77,7 @@ TEST_P(CarriedMember, has_its_recorded_size_format_and_dimensions)
     EXPECT_EQ(image.hasAlphaChannel(), row.bitsPerPixel == 32);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Members, CarriedMember, testing::ValuesIn(kMembers),
                          [](const auto& info) {
                              // "Master.bmp" is told as Master_bmp: a test name holds letters, digits and '_'.
@@ -89,15 +87,14 @@ INSTANTIATE_TEST_SUITE_P(Members, CarriedMember, testing::ValuesIn(kMembers),
                              }
                              return name;
                          });
+// clang-format on
 
-SkinDescription carried_description()
-{
+SkinDescription carried_description() {
     const skintest::Bytes text = skintest::carried_member("Options.dat");
     return SkinDescription::parse({reinterpret_cast<const char*>(text.data()), text.size()});
 }
 
-TEST(CarriedSkin, describes_the_window_with_its_global_values)
-{
+TEST(CarriedSkin, describes_the_window_with_its_global_values) {
     const SkinDescription d = carried_description();
     EXPECT_EQ(d.sectionCount(), 65u);
     for (const char* section : {"GLOBALINFO", "FORM", "FORMTITLE", "BUTTON", "BUTTON_HUGE"}) {
@@ -113,8 +110,7 @@ TEST(CarriedSkin, describes_the_window_with_its_global_values)
     EXPECT_TRUE(d.value("GLOBALINFO", "BICONCLOSE").has_value());
 }
 
-TEST(CarriedSkin, names_only_images_that_the_package_holds)
-{
+TEST(CarriedSkin, names_only_images_that_the_package_holds) {
     const SkinDescription d = carried_description();
     const auto members = skintest::carried_members();
     ASSERT_EQ(d.imageNames().size(), 3u);
@@ -128,16 +124,25 @@ struct RectRow {
     const char* key;
 };
 
-TEST(CarriedSkin, cuts_every_element_from_inside_its_image)
-{
+TEST(CarriedSkin, cuts_every_element_from_inside_its_image) {
     const auto skin = kestrun::skin::Skin::fromPackage(
         {reinterpret_cast<const std::uint8_t*>(kestrun::skin::carried_autumnsky().Data.constData()),
          static_cast<std::size_t>(kestrun::skin::carried_autumnsky().Data.size())});
     const RectRow rows[] = {
-        {"FORM", "FRAME"},          {"FORM", "CLIENT"},          {"FORMTITLE", "ACTIVE"},     {"FORMTITLE", "INACTIVE"},
-        {"BUTTON", "NORMAL"},       {"BUTTON", "HOT"},           {"BUTTON", "PRESSED"},       {"BUTTON_HUGE", "NORMAL"},
-        {"BUTTON_HUGE", "HOT"},     {"BUTTON_HUGE", "PRESSED"},  {"GLOBALINFO", "BICLOSEALONE"},
-        {"GLOBALINFO", "BICONCLOSE"}, {"GLOBALINFO", "BIMAX"},   {"GLOBALINFO", "BIMIN"},
+        {"FORM", "FRAME"},
+        {"FORM", "CLIENT"},
+        {"FORMTITLE", "ACTIVE"},
+        {"FORMTITLE", "INACTIVE"},
+        {"BUTTON", "NORMAL"},
+        {"BUTTON", "HOT"},
+        {"BUTTON", "PRESSED"},
+        {"BUTTON_HUGE", "NORMAL"},
+        {"BUTTON_HUGE", "HOT"},
+        {"BUTTON_HUGE", "PRESSED"},
+        {"GLOBALINFO", "BICLOSEALONE"},
+        {"GLOBALINFO", "BICONCLOSE"},
+        {"GLOBALINFO", "BIMAX"},
+        {"GLOBALINFO", "BIMIN"},
     };
     for (const RectRow& row : rows) {
         const auto rect = kestrun::skin::rect_value(skin->description(), row.section, row.key);

@@ -33,8 +33,7 @@ const SkinDescription kSample = SkinDescription::parse(
     "[BUTTON_HUGE]\n"
     "IMAGE=BtnHuge.bmp\n");
 
-TEST(SkinDescription, finds_sections_and_keys_without_regard_to_case)
-{
+TEST(SkinDescription, finds_sections_and_keys_without_regard_to_case) {
     EXPECT_EQ(kSample.value("GLOBALINFO", "VERSION"), "7.61");
     EXPECT_EQ(kSample.value("globalinfo", "version"), "7.61");
     EXPECT_TRUE(kSample.hasSection("button_huge"));
@@ -43,8 +42,7 @@ TEST(SkinDescription, finds_sections_and_keys_without_regard_to_case)
     EXPECT_EQ(kSample.sectionCount(), 2u);
 }
 
-TEST(SkinDescription, lists_image_names_as_written)
-{
+TEST(SkinDescription, lists_image_names_as_written) {
     EXPECT_EQ(kSample.imageNames(), (std::vector<std::string>{"BtnHuge.bmp", "MASTER.BMP"}));
 }
 
@@ -53,11 +51,14 @@ struct ColorRow {
     std::optional<QColor> color;
 };
 
-TEST(SkinDescription, reads_colours_with_red_in_the_low_byte)
-{
+TEST(SkinDescription, reads_colours_with_red_in_the_low_byte) {
     const ColorRow rows[] = {
-        {"FONTCOLOR", QColor(210, 237, 246)}, {"RED", QColor(255, 0, 0)}, {"BLUE", QColor(0, 0, 255)},
-        {"TOOBIG", std::nullopt},             {"NEGATIVE", std::nullopt}, {"WORD", std::nullopt},
+        {"FONTCOLOR", QColor(210, 237, 246)},
+        {"RED", QColor(255, 0, 0)},
+        {"BLUE", QColor(0, 0, 255)},
+        {"TOOBIG", std::nullopt},
+        {"NEGATIVE", std::nullopt},
+        {"WORD", std::nullopt},
         {"MISSING", std::nullopt},
     };
     for (const ColorRow& row : rows) {
@@ -65,8 +66,7 @@ TEST(SkinDescription, reads_colours_with_red_in_the_low_byte)
     }
 }
 
-TEST(SkinDescription, reads_rectangles_and_margins_only_when_well_formed)
-{
+TEST(SkinDescription, reads_rectangles_and_margins_only_when_well_formed) {
     EXPECT_EQ(kestrun::skin::rect_value(kSample, "GLOBALINFO", "RECT"), QRect(336, 50, 54, 18));
     EXPECT_FALSE(kestrun::skin::rect_value(kSample, "GLOBALINFO", "SHORTRECT").has_value());
     EXPECT_FALSE(kestrun::skin::rect_value(kSample, "GLOBALINFO", "EMPTYRECT").has_value());
@@ -74,18 +74,23 @@ TEST(SkinDescription, reads_rectangles_and_margins_only_when_well_formed)
     EXPECT_FALSE(kestrun::skin::rect_value(kSample, "GLOBALINFO", "WORD").has_value());
 }
 
-TEST(SkinDescription, reads_the_version_with_a_point_only)
-{
+TEST(SkinDescription, reads_the_version_with_a_point_only) {
     const std::pair<const char*, const char*> rows[] = {
-        {"7.61", "7.61"}, {" 7.61 ", "7.61"}, {"8", "8"}, {"7,61", ""}, {"seven", ""}, {"", ""}, {"-1", ""}, {"1e3", ""},
+        {"7.61", "7.61"},
+        {" 7.61 ", "7.61"},
+        {"8", "8"},
+        {"7,61", ""},
+        {"seven", ""},
+        {"", ""},
+        {"-1", ""},
+        {"1e3", ""},
     };
     for (const auto& [text, version] : rows) {
         EXPECT_EQ(kestrun::skin::version_text(text), QString::fromLatin1(version)) << text;
     }
 }
 
-TEST(SkinDescription, refuses_text_that_is_no_ini)
-{
+TEST(SkinDescription, refuses_text_that_is_no_ini) {
     const std::pair<std::string, const char*> rows[] = {
         {"[GLOBALINFO]\nVERSION=1\nthis line has no equals sign\n", "error on line 3"},
         {"[GLOBALINFO\nVERSION=1\n", "error on line 1"},

@@ -17,11 +17,11 @@ using kestrun::skin::ExtendedBorderConditions;
 
 namespace {
 
-TEST(ExtendedBorder, is_wanted_only_when_everything_allows_it)
-{
+TEST(ExtendedBorder, is_wanted_only_when_everything_allows_it) {
     const ExtendedBorderConditions all{true, true, true, true, false, true, true};
     EXPECT_TRUE(kestrun::skin::wants_extended_border(all));
     // Each row takes one condition away.
+    // clang-format off
     bool ExtendedBorderConditions::*flags[] = {
         &ExtendedBorderConditions::extendedBorders, &ExtendedBorderConditions::allowExtBorders,
         &ExtendedBorderConditions::drawNonClientArea, &ExtendedBorderConditions::topLevel,
@@ -41,6 +41,7 @@ TEST(ExtendedBorder, asks_for_the_compositing_selection_of_the_display_screen)
     const std::pair<const char*, int> rows[] = {
         {":0", 0}, {":1.2", 2}, {"host:0.1", 1}, {"host.example:3", 0}, {"", 0}, {":0.x", 0}, {"[::1]:0.3", 3},
     };
+    // clang-format on
     for (const auto& [display, screen] : rows) {
         EXPECT_EQ(kestrun::skin::x11_screen_number(display), screen) << display;
     }
@@ -48,10 +49,13 @@ TEST(ExtendedBorder, asks_for_the_compositing_selection_of_the_display_screen)
 
 // A border window can only stand around the main window where the program places its windows itself:
 // not on Wayland, where only the compositor knows where a window is.
-TEST(ExtendedBorder, is_left_out_where_the_program_cannot_place_windows)
-{
+TEST(ExtendedBorder, is_left_out_where_the_program_cannot_place_windows) {
     const std::pair<const char*, bool> rows[] = {
-        {"xcb", true}, {"wayland", false}, {"wayland-egl", false}, {"offscreen", false}, {"eglfs", false},
+        {"xcb", true},
+        {"wayland", false},
+        {"wayland-egl", false},
+        {"offscreen", false},
+        {"eglfs", false},
     };
     for (const auto& [platform, places] : rows) {
         EXPECT_EQ(kestrun::skin::platform_places_windows(QString::fromLatin1(platform)), places) << platform;
@@ -60,8 +64,7 @@ TEST(ExtendedBorder, is_left_out_where_the_program_cannot_place_windows)
                  "the platform does not let the program place a window around another");
 }
 
-TEST(ExtendedBorder, is_not_there_without_a_compositing_manager)
-{
+TEST(ExtendedBorder, is_not_there_without_a_compositing_manager) {
     EXPECT_FALSE(kestrun::skin::compositing_manager_running());  // the offscreen platform has none
     QTemporaryDir home;
     TestForm form(skintest::window_manager_settings(home.path() + "/Skins"));
@@ -69,8 +72,7 @@ TEST(ExtendedBorder, is_not_there_without_a_compositing_manager)
     EXPECT_EQ(form.SkinProvider1.extendedBorder(), nullptr);
 }
 
-TEST(ExtendedBorder, follows_its_window_and_takes_no_input)
-{
+TEST(ExtendedBorder, follows_its_window_and_takes_no_input) {
     QWidget window(nullptr, Qt::FramelessWindowHint);
     window.setGeometry(100, 120, 202, 225);
     QImage glow(240, 120, QImage::Format_ARGB32);

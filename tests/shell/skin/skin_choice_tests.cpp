@@ -41,6 +41,7 @@ struct ChoiceRow {
 std::ostream& operator<<(std::ostream& os, const ChoiceRow& r) { return os << r.name; }
 
 // The packed file says version 1.5, the folder 2.5, the carried skin 7.61.
+// clang-format off
 const ChoiceRow kRows[] = {
     {"no_skin_directory", false, Packed::None, Folder::None, "autumnsky (internal)", "7.61", true, ""},
     {"empty_skin_directory", true, Packed::None, Folder::None, "autumnsky (internal)", "7.61", true, ""},
@@ -54,11 +55,11 @@ const ChoiceRow kRows[] = {
     {"folder_with_broken_description", true, Packed::None, Folder::BrokenDescription, "", "N/A", false,
      "error on line"},
 };
+// clang-format on
 
 class ChoosingTheSkin : public testing::TestWithParam<ChoiceRow> {
 protected:
-    QString prepare(const ChoiceRow& row)
-    {
+    QString prepare(const ChoiceRow& row) {
         const QString skins = home_.path() + "/Skins";
         if (!row.directory) {
             return skins;
@@ -103,8 +104,7 @@ protected:
     QTemporaryDir home_;
 };
 
-TEST_P(ChoosingTheSkin, takes_the_first_skin_that_applies)
-{
+TEST_P(ChoosingTheSkin, takes_the_first_skin_that_applies) {
     const ChoiceRow& row = GetParam();
     const QString skins = prepare(row);
     skintest::MessageBoxWatcher boxes;
@@ -125,11 +125,12 @@ TEST_P(ChoosingTheSkin, takes_the_first_skin_that_applies)
     EXPECT_EQ(boxes.seen()[0].icon, int(QMessageBox::Critical));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Sources, ChoosingTheSkin, testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-TEST(ChoosingTheSkin, gives_the_exact_message_for_a_file_that_is_no_packed_skin)
-{
+TEST(ChoosingTheSkin, gives_the_exact_message_for_a_file_that_is_no_packed_skin) {
     QTemporaryDir skins;
     skintest::write_file(skins.path() + "/autumnsky.asz", std::string("this is no skin at all"));
     skintest::MessageBoxWatcher boxes;
@@ -138,8 +139,7 @@ TEST(ChoosingTheSkin, gives_the_exact_message_for_a_file_that_is_no_packed_skin)
     EXPECT_EQ(boxes.seen()[0].text, "Loaded data is not a packed skin file");
 }
 
-TEST(ChoosingTheSkin, turns_skinning_off_when_nothing_is_there_and_nothing_is_carried)
-{
+TEST(ChoosingTheSkin, turns_skinning_off_when_nothing_is_there_and_nothing_is_carried) {
     QTemporaryDir home;
     TSkinManagerSettings settings = skintest::window_manager_settings(home.path() + "/Skins");
     settings.InternalSkins.clear();
@@ -151,8 +151,7 @@ TEST(ChoosingTheSkin, turns_skinning_off_when_nothing_is_there_and_nothing_is_ca
     EXPECT_TRUE(boxes.seen().empty());
 }
 
-TEST(ChoosingTheSkin, matches_carried_skins_by_their_exact_name)
-{
+TEST(ChoosingTheSkin, matches_carried_skins_by_their_exact_name) {
     const QString nowhere = QStringLiteral("/nonexistent/kestrun/Skins");
     const struct {
         const char* asked;
@@ -174,21 +173,24 @@ TEST(ChoosingTheSkin, matches_carried_skins_by_their_exact_name)
     }
 }
 
-TEST(ChoosingTheSkin, drops_a_package_ending_from_a_longer_name)
-{
+TEST(ChoosingTheSkin, drops_a_package_ending_from_a_longer_name) {
     const std::pair<const char*, const char*> rows[] = {
-        {"autumnsky.asz", "autumnsky"}, {"autumnsky.ASZ", "autumnsky"}, {"a.asz", "a"},
-        {".asz", ".asz"},               {"autumnsky", "autumnsky"},     {"autumnsky.zip", "autumnsky.zip"},
+        {"autumnsky.asz", "autumnsky"},
+        {"autumnsky.ASZ", "autumnsky"},
+        {"a.asz", "a"},
+        {".asz", ".asz"},
+        {"autumnsky", "autumnsky"},
+        {"autumnsky.zip", "autumnsky.zip"},
     };
     for (const auto& [name, stripped] : rows) {
         EXPECT_EQ(kestrun::skin::without_package_ending(name), QString::fromUtf8(stripped)) << name;
     }
 }
 
-TEST(ChoosingTheSkin, looks_for_the_packed_file_by_the_name_without_its_ending)
-{
+TEST(ChoosingTheSkin, looks_for_the_packed_file_by_the_name_without_its_ending) {
     QTemporaryDir skins;
-    skintest::write_file(skins.path() + "/autumnsky.asz", skintest::package_with(skintest::description_with_version("1.5")));
+    skintest::write_file(skins.path() + "/autumnsky.asz",
+                         skintest::package_with(skintest::description_with_version("1.5")));
     TSkinManagerSettings settings = skintest::window_manager_settings(skins.path() + "/");
     settings.SkinName = QStringLiteral("autumnsky.asz");
     TSkinManager manager(settings);
@@ -196,8 +198,7 @@ TEST(ChoosingTheSkin, looks_for_the_packed_file_by_the_name_without_its_ending)
     EXPECT_EQ(manager.SkinInfo(), "1.5");
 }
 
-TEST(ChoosingTheSkin, uses_the_users_data_directory_when_none_is_set)
-{
+TEST(ChoosingTheSkin, uses_the_users_data_directory_when_none_is_set) {
     const QByteArray saved = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", "/srv/data");
     TSkinManagerSettings settings;

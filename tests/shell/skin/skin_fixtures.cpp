@@ -12,15 +12,13 @@
 
 namespace skintest {
 
-std::vector<kestrun::skin::PackageMember> carried_members()
-{
+std::vector<kestrun::skin::PackageMember> carried_members() {
     const QByteArray data = kestrun::skin::carried_autumnsky().Data;
     return kestrun::skin::read_package(
         {reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())});
 }
 
-Bytes carried_member(const std::string& name)
-{
+Bytes carried_member(const std::string& name) {
     for (auto& member : carried_members()) {
         if (member.name == name) {
             return member.content;
@@ -29,8 +27,7 @@ Bytes carried_member(const std::string& name)
     return {};
 }
 
-std::string description_with_version(const std::string& version)
-{
+std::string description_with_version(const std::string& version) {
     const Bytes options = carried_member("Options.dat");
     std::string text(options.begin(), options.end());
     const std::string key = "VERSION=7.61";
@@ -38,15 +35,13 @@ std::string description_with_version(const std::string& version)
     return text;
 }
 
-Bytes package_with(const std::string& description)
-{
+Bytes package_with(const std::string& description) {
     std::vector<kestrun::skin::PackageMember> members = carried_members();
     members[0].content.assign(description.begin(), description.end());
     return kestrun::skin::write_package(members);
 }
 
-void write_file(const QString& path, const Bytes& bytes)
-{
+void write_file(const QString& path, const Bytes& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         qFatal("cannot write %s", qPrintable(path));
@@ -56,8 +51,7 @@ void write_file(const QString& path, const Bytes& bytes)
 
 void write_file(const QString& path, const std::string& text) { write_file(path, Bytes(text.begin(), text.end())); }
 
-TSkinManagerSettings window_manager_settings(const QString& skinDirectory)
-{
+TSkinManagerSettings window_manager_settings(const QString& skinDirectory) {
     TSkinManagerSettings s;
     s.ExtendedBorders = true;
     s.InternalSkins = {kestrun::skin::carried_autumnsky()};
@@ -67,15 +61,13 @@ TSkinManagerSettings window_manager_settings(const QString& skinDirectory)
     return s;
 }
 
-MessageBoxWatcher::MessageBoxWatcher()
-{
+MessageBoxWatcher::MessageBoxWatcher() {
     timer_.setInterval(0);
     QObject::connect(&timer_, &QTimer::timeout, this, [this] { look(); });
     timer_.start();
 }
 
-void MessageBoxWatcher::look()
-{
+void MessageBoxWatcher::look() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         auto* box = qobject_cast<QMessageBox*>(widget);
         if (box && box->isVisible()) {

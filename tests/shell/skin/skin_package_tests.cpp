@@ -25,16 +25,14 @@ namespace {
 
 Bytes text(const std::string& s) { return {s.begin(), s.end()}; }
 
-void put32(Bytes& out, std::int32_t value)
-{
+void put32(Bytes& out, std::int32_t value) {
     const auto v = static_cast<std::uint32_t>(value);
     for (int shift = 0; shift < 32; shift += 8) {
         out.push_back(static_cast<std::uint8_t>(v >> shift));
     }
 }
 
-Bytes zlib(const Bytes& content)
-{
+Bytes zlib(const Bytes& content) {
     uLongf size = compressBound(static_cast<uLong>(content.size()));
     Bytes out(size);
     compress2(out.data(), &size, content.data(), static_cast<uLong>(content.size()), 9);
@@ -43,8 +41,7 @@ Bytes zlib(const Bytes& content)
 }
 
 // A package put together by hand: magic, count, then the raw member records given.
-Bytes package(std::int32_t count, const std::vector<Bytes>& records, const std::string& magic = "ASzf")
-{
+Bytes package(std::int32_t count, const std::vector<Bytes>& records, const std::string& magic = "ASzf") {
     Bytes out = text(magic);
     put32(out, count);
     for (const Bytes& r : records) {
@@ -53,8 +50,7 @@ Bytes package(std::int32_t count, const std::vector<Bytes>& records, const std::
     return out;
 }
 
-Bytes record(const std::string& name, std::int32_t size, const Bytes& stream)
-{
+Bytes record(const std::string& name, std::int32_t size, const Bytes& stream) {
     Bytes out;
     put32(out, static_cast<std::int32_t>(name.size()));
     out.insert(out.end(), name.begin(), name.end());
@@ -63,22 +59,19 @@ Bytes record(const std::string& name, std::int32_t size, const Bytes& stream)
     return out;
 }
 
-Bytes member(const std::string& name, const Bytes& content)
-{
+Bytes member(const std::string& name, const Bytes& content) {
     return record(name, static_cast<std::int32_t>(content.size()), zlib(content));
 }
 
 const Bytes kHello = text("[GLOBALINFO]\nVERSION=1\n");
 
-Bytes corrupt(Bytes stream)
-{
+Bytes corrupt(Bytes stream) {
     stream[4] ^= 0xff;  // inside the deflate data, past the two-byte header
     stream[5] ^= 0x55;
     return stream;
 }
 
-Bytes with_dictionary()
-{
+Bytes with_dictionary() {
     z_stream zs{};
     deflateInit(&zs, 9);
     const char dict[] = "GLOBALINFO";
@@ -104,8 +97,7 @@ std::ostream& operator<<(std::ostream& os, const DefectCase& c) { return os << c
 
 class ReadingADefectivePackage : public testing::TestWithParam<DefectCase> {};
 
-TEST_P(ReadingADefectivePackage, fails_with_a_message_that_names_the_defect)
-{
+TEST_P(ReadingADefectivePackage, fails_with_a_message_that_names_the_defect) {
     const Bytes bytes = GetParam().bytes();
     try {
         read_package(bytes);
@@ -117,6 +109,7 @@ TEST_P(ReadingADefectivePackage, fails_with_a_message_that_names_the_defect)
 
 const Bytes kEightMiB(8u << 20, 0);
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Defects, ReadingADefectivePackage,
     testing::Values(
@@ -169,9 +162,9 @@ INSTANTIATE_TEST_SUITE_P(
                    [] { Bytes p = package(1, {member("a", kHello)}); p.push_back(0); return p; },
                    "1 bytes after its last member"}),
     [](const testing::TestParamInfo<DefectCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
-TEST(SkinPackage, reads_back_what_the_writer_packed)
-{
+TEST(SkinPackage, reads_back_what_the_writer_packed) {
     const std::vector<PackageMember> members = {
         {"Options.dat", kHello}, {"Empty.bmp", {}}, {"Zeros.bmp", Bytes(100000, 0)}};
     const std::vector<PackageMember> back = read_package(write_package(members));
@@ -182,8 +175,7 @@ TEST(SkinPackage, reads_back_what_the_writer_packed)
     }
 }
 
-TEST(SkinPackage, fails_with_a_message_for_every_cut_of_a_valid_package)
-{
+TEST(SkinPackage, fails_with_a_message_for_every_cut_of_a_valid_package) {
     const Bytes whole = write_package({{"Options.dat", kHello}, {"Master.bmp", Bytes(3000, 7)}});
     for (std::size_t length = 0; length < whole.size(); ++length) {
         const Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length));
@@ -191,10 +183,10 @@ TEST(SkinPackage, fails_with_a_message_for_every_cut_of_a_valid_package)
     }
 }
 
-TEST(SkinPackage, reads_counts_lengths_and_sizes_as_little_endian_bytes_on_every_processor)
-{
+TEST(SkinPackage, reads_counts_lengths_and_sizes_as_little_endian_bytes_on_every_processor) {
     // One member "ab" of 258 (0x0102) bytes, every number written out byte by byte, lowest first.
-    Bytes bytes = {'A', 'S', 'z', 'f', 0x01, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 'a', 'b', 0x02, 0x01, 0x00, 0x00};
+    Bytes bytes = {
+        'A', 'S', 'z', 'f', 0x01, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 'a', 'b', 0x02, 0x01, 0x00, 0x00};
     const Bytes stream = zlib(Bytes(258, 'x'));
     bytes.insert(bytes.end(), stream.begin(), stream.end());
     const std::vector<PackageMember> members = read_package(bytes);
@@ -206,8 +198,7 @@ TEST(SkinPackage, reads_counts_lengths_and_sizes_as_little_endian_bytes_on_every
     EXPECT_EQ(Bytes(written.begin(), written.begin() + 18), Bytes(bytes.begin(), bytes.begin() + 18));
 }
 
-TEST(SkinPackage, finds_members_by_their_name_in_capitals)
-{
+TEST(SkinPackage, finds_members_by_their_name_in_capitals) {
     const std::vector<PackageMember> members = {{"Master.bmp", {1}}, {"ExtBord.png", {2}}};
     ASSERT_NE(kestrun::skin::find_member(members, "MASTER.BMP"), nullptr);
     EXPECT_EQ(kestrun::skin::find_member(members, "EXTBORD.PNG")->content, Bytes{2});

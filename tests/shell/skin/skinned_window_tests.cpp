@@ -31,8 +31,7 @@ const QColor kTextColour(210, 237, 246);
 
 class SkinnedWindow : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         form_ = std::make_unique<TestForm>(skintest::window_manager_settings(home_.path() + "/Skins"));
         form_->show();
         QApplication::processEvents();
@@ -42,19 +41,16 @@ protected:
         master_ = skin_->master().convertToFormat(QImage::Format_RGB32);
     }
 
-    QRect source(const char* section, const char* key) const
-    {
+    QRect source(const char* section, const char* key) const {
         return rect_value(skin_->description(), section, key).value_or(QRect());
     }
     // The rectangle of `widget` in the window's coordinates.
-    QRect inWindow(const QWidget* widget) const
-    {
+    QRect inWindow(const QWidget* widget) const {
         return QRect(widget->mapTo(form_.get(), QPoint(0, 0)), widget->size());
     }
     // Counts the pixels of the `size` block at `at` in the grab that differ from the block at `from`
     // in the master image.
-    int differences(QPoint at, QPoint from, QSize size) const
-    {
+    int differences(QPoint at, QPoint from, QSize size) const {
         int count = 0;
         for (int y = 0; y < size.height(); ++y) {
             for (int x = 0; x < size.width(); ++x) {
@@ -71,15 +67,13 @@ protected:
     std::shared_ptr<const kestrun::skin::Skin> skin_;
 };
 
-TEST_F(SkinnedWindow, keeps_its_client_area_inside_a_modest_frame)
-{
+TEST_F(SkinnedWindow, keeps_its_client_area_inside_a_modest_frame) {
     EXPECT_EQ(form_->look()->margins(), QMargins(4, 26, 4, 4));
     EXPECT_EQ(form_->clientRect().size(), QSize(194, 195));
     EXPECT_EQ(form_->size(), QSize(202, 225));
 }
 
-TEST_F(SkinnedWindow, draws_its_frame_corners_from_the_form_section)
-{
+TEST_F(SkinnedWindow, draws_its_frame_corners_from_the_form_section) {
     const QRect frame = source("FORM", "FRAME");
     const QSize corner(4, 4);
     const QSize w = form_->size();
@@ -88,8 +82,7 @@ TEST_F(SkinnedWindow, draws_its_frame_corners_from_the_form_section)
     EXPECT_EQ(differences({0, w.height() - 4}, QPoint(frame.left(), frame.bottom() - 3), corner), 0);
 }
 
-TEST_F(SkinnedWindow, draws_its_title_bar_from_the_title_section)
-{
+TEST_F(SkinnedWindow, draws_its_title_bar_from_the_title_section) {
     const QRect title = source("FORMTITLE", "ACTIVE");
     // The ends unscaled (the caption begins just inside the left one, the close button just inside
     // the right one), and the stretched middle between caption and close button, which repeats a
@@ -101,24 +94,21 @@ TEST_F(SkinnedWindow, draws_its_title_bar_from_the_title_section)
     }
 }
 
-TEST_F(SkinnedWindow, draws_the_caption_in_the_title_bar)
-{
+TEST_F(SkinnedWindow, draws_the_caption_in_the_title_bar) {
     const QRect title = source("FORMTITLE", "ACTIVE");
     // The caption "Ombrelt" stands between the left end and the close button: there the bar
     // differs from the bare image.
     EXPECT_GT(differences({30, 4}, title.topLeft() + QPoint(26, 0), QSize(40, 22)), 40);
 }
 
-TEST_F(SkinnedWindow, draws_its_close_button_from_the_close_alone_image)
-{
+TEST_F(SkinnedWindow, draws_its_close_button_from_the_close_alone_image) {
     const QRect strip = source("GLOBALINFO", "BICLOSEALONE");
     const QRect button = form_->look()->closeButtonRect(form_->size());
     EXPECT_EQ(button.size(), QSize(18, 18));
     EXPECT_EQ(differences(button.topLeft(), strip.topLeft(), button.size()), 0);
 }
 
-TEST_F(SkinnedWindow, draws_each_close_button_look_and_the_inactive_title_from_their_images)
-{
+TEST_F(SkinnedWindow, draws_each_close_button_look_and_the_inactive_title_from_their_images) {
     const QRect strip = source("GLOBALINFO", "BICLOSEALONE");
     const struct {
         bool active;
@@ -150,20 +140,18 @@ TEST_F(SkinnedWindow, draws_each_close_button_look_and_the_inactive_title_from_t
     }
 }
 
-TEST_F(SkinnedWindow, paints_its_background_from_the_sky_image)
-{
+TEST_F(SkinnedWindow, paints_its_background_from_the_sky_image) {
     // The sky is wider and taller than the client area: centred across, resting on its bottom edge.
     const QRect client = form_->clientRect();
     const QRect sky = source("FORM", "CLIENT");
     const QPoint offset((sky.width() - client.width()) / 2, sky.height() - client.height());
     EXPECT_EQ(differences(client.topLeft(), sky.topLeft() + offset, QSize(client.width(), 4)), 0);
-    EXPECT_EQ(differences(client.topLeft() + QPoint(0, 191), sky.topLeft() + offset + QPoint(0, 191),
-                          QSize(client.width(), 4)),
+    EXPECT_EQ(differences(
+                  client.topLeft() + QPoint(0, 191), sky.topLeft() + offset + QPoint(0, 191), QSize(client.width(), 4)),
               0);
 }
 
-TEST_F(SkinnedWindow, draws_its_push_buttons_from_the_button_section)
-{
+TEST_F(SkinnedWindow, draws_its_push_buttons_from_the_button_section) {
     const QRect normal = source("BUTTON", "NORMAL");
     for (const QWidget* button : {form_->Button1, form_->Button2}) {
         const QRect r = inWindow(button);
@@ -172,8 +160,7 @@ TEST_F(SkinnedWindow, draws_its_push_buttons_from_the_button_section)
     }
 }
 
-TEST_F(SkinnedWindow, shows_its_labels_in_the_skins_text_colour_on_the_sky)
-{
+TEST_F(SkinnedWindow, shows_its_labels_in_the_skins_text_colour_on_the_sky) {
     for (const TLabel* label : {form_->Label1, form_->Label2, form_->Label3, form_->iResult}) {
         EXPECT_EQ(label->palette().color(QPalette::WindowText), kTextColour) << label->text().toStdString();
         EXPECT_FALSE(label->autoFillBackground());
@@ -193,8 +180,7 @@ TEST_F(SkinnedWindow, shows_its_labels_in_the_skins_text_colour_on_the_sky)
     EXPECT_EQ(grab_.copy(empty), without.copy(empty));
 }
 
-TEST_F(SkinnedWindow, leaves_its_edits_and_group_boxes_in_their_own_look)
-{
+TEST_F(SkinnedWindow, leaves_its_edits_and_group_boxes_in_their_own_look) {
     for (const QWidget* widget : std::initializer_list<const QWidget*>{
              form_->trade, form_->pers, form_->GroupBox1, form_->GroupBox2, form_->GroupBox3}) {
         EXPECT_EQ(widget->style(), QApplication::style()) << widget->metaObject()->className();
@@ -215,8 +201,7 @@ std::ostream& operator<<(std::ostream& os, const LookRow& r) { return os << r.na
 
 class ButtonLook : public SkinnedWindow, public testing::WithParamInterface<LookRow> {};
 
-TEST_P(ButtonLook, comes_from_its_rectangle_of_the_button_image)
-{
+TEST_P(ButtonLook, comes_from_its_rectangle_of_the_button_image) {
     QStyleOptionButton option;
     option.initFrom(form_->Button2);
     option.text = form_->Button2->text();
@@ -238,9 +223,12 @@ TEST_P(ButtonLook, comes_from_its_rectangle_of_the_button_image)
     }
     EXPECT_EQ(differing, 0);
     EXPECT_EQ(kestrun::skin::SkinButtonStyle::lookOf(option),
-              std::string(GetParam().key) == "HOT" ? Look::Hot : std::string(GetParam().key) == "PRESSED" ? Look::Pressed : Look::Normal);
+              std::string(GetParam().key) == "HOT"       ? Look::Hot
+              : std::string(GetParam().key) == "PRESSED" ? Look::Pressed
+                                                         : Look::Normal);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Looks, ButtonLook,
     testing::Values(LookRow{"normal", QStyle::State_Enabled | QStyle::State_Raised, "NORMAL"},
@@ -249,9 +237,9 @@ INSTANTIATE_TEST_SUITE_P(
                     LookRow{"pressed_under_the_mouse", QStyle::State_Enabled | QStyle::State_Sunken | QStyle::State_MouseOver,
                             "PRESSED"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-TEST(SliceCache, makes_each_size_once)
-{
+TEST(SliceCache, makes_each_size_once) {
     QImage image(40, 28, QImage::Format_RGB32);
     image.fill(Qt::red);
     kestrun::skin::SliceCache cache;
@@ -263,8 +251,7 @@ TEST(SliceCache, makes_each_size_once)
 
 // On a scaled screen a part is made with the screen's own pixels and filtered: a one-pixel checkerboard
 // enlarged pixel by pixel would hold only its two colours, a smooth enlargement holds the greys between.
-TEST(SliceCache, draws_each_part_for_the_screens_pixel_ratio_smoothly)
-{
+TEST(SliceCache, draws_each_part_for_the_screens_pixel_ratio_smoothly) {
     QImage checker(8, 8, QImage::Format_RGB32);
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
@@ -289,7 +276,9 @@ TEST(SliceCache, draws_each_part_for_the_screens_pixel_ratio_smoothly)
         QSize pixels;
         bool smooth;
     };
-    const Row rows[] = {{"unscaled", 1.0, {8, 8}, false}, {"1.25", 1.25, {10, 10}, true}, {"1.5", 1.5, {12, 12}, true},
+    const Row rows[] = {{"unscaled", 1.0, {8, 8}, false},
+                        {"1.25", 1.25, {10, 10}, true},
+                        {"1.5", 1.5, {12, 12}, true},
                         {"2", 2.0, {16, 16}, true}};
     for (const Row& row : rows) {
         const QPixmap& piece = cache.piece(checker, checker.rect(), row.ratio);
@@ -313,8 +302,7 @@ struct CommaNumbers : std::numpunct<char> {
     char do_decimal_point() const override { return ','; }
 };
 
-TEST(SkinnedWindowUnderADecimalComma, loads_the_carried_skin_the_same)
-{
+TEST(SkinnedWindowUnderADecimalComma, loads_the_carried_skin_the_same) {
     const QLocale savedQt;
     const std::locale savedStd;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

@@ -9,18 +9,17 @@
 namespace {
 
 template <class T>
-T* place(QWidget* parent, int left, int top, int width, int height, const QString& text = {})
-{
+T* place(QWidget* parent, int left, int top, int width, int height, const QString& text = {}) {
     auto* control = new T(parent);
     control->setGeometry(left, top, width, height);
-    if constexpr (std::is_base_of_v<QLabel, T> || std::is_base_of_v<QLineEdit, T> || std::is_base_of_v<QPushButton, T>) {
+    if constexpr (std::is_base_of_v<QLabel, T> || std::is_base_of_v<QLineEdit, T> ||
+                  std::is_base_of_v<QPushButton, T>) {
         control->setText(text);
     }
     return control;
 }
 
-QFont tahoma(int pixels, bool bold)
-{
+QFont tahoma(int pixels, bool bold) {
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(pixels);
     font.setBold(bold);
@@ -30,8 +29,7 @@ QFont tahoma(int pixels, bool bold)
 }  // namespace
 
 TestForm::TestForm(TSkinManagerSettings settings)
-    : QWidget(nullptr, Qt::FramelessWindowHint), SkinManager1(std::move(settings)), SkinProvider1()
-{
+    : QWidget(nullptr, Qt::FramelessWindowHint), SkinManager1(std::move(settings)), SkinProvider1() {
     setWindowTitle(QStringLiteral("Ombrelt"));
     client_ = new QWidget(this);
     GroupBox1 = place<TGroupBox>(client_, 4, 8, 185, 66);
@@ -65,8 +63,7 @@ TestForm::TestForm(TSkinManagerSettings settings)
 
 QRect TestForm::clientRect() const { return client_->geometry(); }
 
-void TestForm::setFrameLook(std::shared_ptr<const FrameLook> look)
-{
+void TestForm::setFrameLook(std::shared_ptr<const FrameLook> look) {
     look_ = std::move(look);
     const QMargins m = look_ ? look_->margins() : QMargins(1, 1, 1, 1);
     client_->setGeometry(QRect(QPoint(m.left(), m.top()), kClientSize));
@@ -74,8 +71,7 @@ void TestForm::setFrameLook(std::shared_ptr<const FrameLook> look)
     update();
 }
 
-void TestForm::paintEvent(QPaintEvent*)
-{
+void TestForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!look_) {
         painter.fillRect(rect(), palette().window());
