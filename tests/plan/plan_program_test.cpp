@@ -128,8 +128,9 @@ INSTANTIATE_TEST_SUITE_P(
 // clang-format on
 
 TEST(PlanOutput, says_why_when_standard_output_cannot_be_written) {
-    const Finished run =
-        run_program("/bin/sh", {"-c", std::string("exec '") + KESTRUN_PLAN_BINARY + "' 1 95 >/dev/full"}, kCLocale);
+    std::string command = "exec";
+    for (const std::string& word : plan_command({"1", "95"})) command += " '" + word + "'";
+    const Finished run = run_program("/bin/sh", {"-c", command + " >/dev/full"}, kCLocale);
     EXPECT_EQ(run.status, 74);
     EXPECT_EQ(run.err, "kestrun-plan: cannot write the plan: No space left on device\n");
 }

@@ -15,22 +15,25 @@ namespace plan_test {
 
 inline const std::vector<std::string> kCLocale{"LC_ALL=C"};
 
-inline Finished run_plan(const std::vector<std::string>& arguments,
-                         const std::vector<std::string>& environment = kCLocale, const RunOptions& options = {}) {
-#ifdef KESTRUN_PLAN_EMULATOR
-    // Built for another processor: the program runs under the emulator that runs these tests, given
-    // as its words joined by '|'.
+// The words that start kestrun-plan with these arguments. Built for another processor, the program
+// runs under the emulator that runs these tests, given as its words joined by '|'.
+inline std::vector<std::string> plan_command(const std::vector<std::string>& arguments) {
     std::vector<std::string> words;
+#ifdef KESTRUN_PLAN_EMULATOR
     std::istringstream emulator(KESTRUN_PLAN_EMULATOR);
     for (std::string word; std::getline(emulator, word, '|');) words.push_back(word);
-    const std::string program = words.front();
-    words.erase(words.begin());
+#endif
     words.push_back(KESTRUN_PLAN_BINARY);
     words.insert(words.end(), arguments.begin(), arguments.end());
+    return words;
+}
+
+inline Finished run_plan(const std::vector<std::string>& arguments,
+                         const std::vector<std::string>& environment = kCLocale, const RunOptions& options = {}) {
+    std::vector<std::string> words = plan_command(arguments);
+    const std::string program = words.front();
+    words.erase(words.begin());
     return run_program(program, words, environment, options);
-#else
-    return run_program(KESTRUN_PLAN_BINARY, arguments, environment, options);
-#endif
 }
 
 inline std::vector<std::string> lines_of(const std::string& text) {
