@@ -130,9 +130,22 @@ std::optional<Extended> rounded_value(const Parsed& p, char separator) noexcept 
 
 Extended signed_value(const Parsed& p, Extended magnitude) noexcept { return p.negative ? -magnitude : magnitude; }
 
+// The quick way for the usual short text of digits alone ("95", "1"): the whole number, which needs
+// no rounding (at most 18 digits stay below 2^63). nullopt for any other text.
+std::optional<Extended> digits_only_value(std::string_view text) noexcept {
+    if (text.empty() || text.size() >= kExactDigits) return std::nullopt;
+    std::uint64_t whole = 0;
+    for (char c : text) {
+        if (!is_digit(c)) return std::nullopt;
+        whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    return static_cast<Extended>(whole);
+}
+
 }  // namespace
 
 Extended read_amount_unguarded(std::string_view text, char separator) {
+    if (const auto value = digits_only_value(text)) return *value;
     const std::optional<Parsed> parsed = parse(text, separator);
     if (!parsed) throw EConvertError(text);
     if (const auto value = exact_value(*parsed)) return signed_value(*parsed, *value);
@@ -142,6 +155,7 @@ Extended read_amount_unguarded(std::string_view text, char separator) {
 }
 
 Extended read_amount(std::string_view text, char separator) {
+    if (const auto value = digits_only_value(text)) return *value;
     const std::optional<Parsed> parsed = parse(text, separator);
     if (!parsed) throw EConvertError(text);
     // Most amounts need no rounding and so no change of the floating-point environment.

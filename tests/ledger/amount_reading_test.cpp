@@ -57,6 +57,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReadsAnAmount, testing::Values(
     Reading{" 5", '.', 5},
     Reading{"1,5", ',', 1.5},
     Reading{"2,5", ',', 2.5},
+    Reading{"0", '.', 0},
+    Reading{"999999999999999999", '.', Extended(std::uint64_t{999999999999999999u})},     // 18 digits alone
+    Reading{"9999999999999999999", '.', Extended(std::uint64_t{9999999999999999999u})},  // 19: by scaling
+    Reading{"0000000000000000001", '.', 1},
     Reading{"5E18", '.', Extended(std::uint64_t{5000000000000000000u})},   // below 2^63: in integers
     Reading{"1E19", '.', Extended(std::uint64_t{10000000000000000000u})},  // from 2^63 on: by scaling
     Reading{"0.1", '.', Extended(1) / 10},  // the whole number 1 divided by 10, correctly rounded
