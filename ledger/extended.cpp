@@ -27,8 +27,7 @@ std::uint64_t divide_128_by_64(std::uint64_t high, std::uint64_t low, std::uint6
 Extended divide_by_exact_power_of_ten(std::uint64_t w, int m) noexcept {
     // w / 10^m = w / 5^m x 2^-m. With w shifted left so that the quotient by 5^m has 64 bits, the
     // quotient is the significand and the remainder decides the rounding.
-    std::uint64_t five = 1;
-    for (int i = 0; i < m; ++i) five *= 5;
+    const std::uint64_t five = kPowersOfFive[static_cast<std::size_t>(m)];
     const int w_bits = 64 - __builtin_clzll(w);
     const int five_bits = 64 - __builtin_clzll(five);
     int shift = 63 + five_bits - w_bits;  // the quotient lies in [2^62, 2^64)

@@ -10,6 +10,7 @@
 // Two implementations, chosen when the project is configured: the x87 unit itself (x86-64), or the
 // same arithmetic in integers (KESTRUN_PORTABLE_EXTENDED, the only choice on other processors).
 
+#include <array>
 #include <cstdint>
 
 #if KESTRUN_PORTABLE_EXTENDED
@@ -32,6 +33,17 @@ extern const Extended kLargePowersOfTen[10];   // index j: 10^(512 j); index 0 i
 // the extended division gives it, but worked out in integers, so that it raises no floating-point flag.
 Extended divide_by_exact_power_of_ten(std::uint64_t w, int m) noexcept;
 inline constexpr int kLargestExactPowerOfTen = 27;
+
+// 5^m for 0 <= m <= 27: the odd part of the exact powers of ten, all below 2^64.
+inline constexpr auto kPowersOfFive = [] {
+    std::array<std::uint64_t, kLargestExactPowerOfTen + 1> powers{};
+    std::uint64_t five = 1;
+    for (auto& power : powers) {
+        power = five;
+        five *= 5;
+    }
+    return powers;
+}();
 
 // x * 10^m, rounding after each of at most three multiplications (0 <= m < 5120).
 Extended scale_up(Extended x, int m) noexcept;

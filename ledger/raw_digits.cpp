@@ -36,8 +36,7 @@ std::uint64_t shift_rounding(std::uint64_t x, int shift) noexcept {
 // exact: the product rounded once to a 64-bit significand, as one extended multiplication gives it,
 // then rounded to a whole number. The result lies below 2^63.
 std::uint64_t scaled_whole_by_integers(std::uint64_t significand, int e2, int power) noexcept {
-    std::uint64_t five = 1;
-    for (int i = 0; i < power; ++i) five *= 5;
+    const std::uint64_t five = kPowersOfFive[static_cast<std::size_t>(power)];
     const wide::U128 product = wide::U128::product(significand, five);
     // The product's top 64 bits, rounded: value = top x 2^(scale).
     const int bits = 128 - product.leading_zeros();
