@@ -88,28 +88,32 @@ std::string fixed_format_unguarded(Extended value, char separator) {
         lay_out_general(form, kFixedPrecision, separator, out);
         return out;
     }
+    // At most a sign, 8 digits before the separator and 2 after it: written into one buffer, so that
+    // the text is made once.
+    char text[1 + kFixedPrecision + 1 + kFixedDecimals];
+    char* end = text;
     const int e = form.exponent;
     const std::string& digits = form.digits;
     const int count = static_cast<int>(digits.size());
-    if (form.negative) out += '-';
+    if (form.negative) *end++ = '-';
     if (e <= 0) {
-        out += '0';
+        *end++ = '0';
     } else {
-        out.append(digits, 0, static_cast<std::size_t>(std::min(e, count)));
-        if (e > count) out.append(static_cast<std::size_t>(e - count), '0');
+        const int taken = std::min(e, count);
+        end = std::copy_n(digits.data(), taken, end);
+        end = std::fill_n(end, e - taken, '0');
     }
-    out += separator;
+    *end++ = separator;
     // Exactly two decimals: the digits after the integer part, with leading zeros for E < 0.
     int written = 0;
     if (e < 0) {
-        const int zeros = std::min(-e, kFixedDecimals);
-        out.append(static_cast<std::size_t>(zeros), '0');
-        written = zeros;
+        written = std::min(-e, kFixedDecimals);
+        end = std::fill_n(end, written, '0');
     }
     for (int i = std::max(e, 0); written < kFixedDecimals; ++i, ++written) {
-        out += i < count ? digits[static_cast<std::size_t>(i)] : '0';
+        *end++ = i < count ? digits[static_cast<std::size_t>(i)] : '0';
     }
-    return out;
+    return std::string(text, end);
 }
 
 // Most amounts are shown by integer arithmetic alone, and need no change of the floating-point

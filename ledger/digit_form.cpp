@@ -36,12 +36,6 @@ void write_9_digits(std::uint32_t n, char* out) noexcept {
     }
 }
 
-// The 18 decimal digits of n < 10^18, leading zeros included.
-void write_18_digits(std::uint64_t n, char* out) noexcept {
-    write_9_digits(static_cast<std::uint32_t>(n / 1000000000u), out);
-    write_9_digits(static_cast<std::uint32_t>(n % 1000000000u), out + 9);
-}
-
 }  // namespace
 
 DigitForm digit_form(Extended value, int precision, std::optional<int> decimals) {
@@ -56,32 +50,33 @@ DigitForm digit_form(Extended value, int precision, std::optional<int> decimals)
     const RawDigits digits = quick ? *quick : raw_digits_by_scaling(abs(value));
     const int exponent = digits.exponent;
 
-    char raw[kRawDigits];
-    write_18_digits(digits.whole, raw);
-
     int kept = decimals ? exponent + *decimals : kRawDigits;
     if (kept < 0) return form;
     kept = std::min({kept, precision, kRawDigits});
 
-    form.exponent = exponent;
-    form.negative = (bits.sign_exponent & kSignBit) != 0;
-    form.digits.assign(raw, raw + kept);
+    // The kept digits and the one after them, which decides the rounding: the first nine digits are
+    // enough for up to eight kept ones (the fixed format).
+    char raw[kRawDigits];
+    write_9_digits(static_cast<std::uint32_t>(digits.whole / 1000000000u), raw);
+    if (kept >= 9) write_9_digits(static_cast<std::uint32_t>(digits.whole % 1000000000u), raw + 9);
 
+    form.exponent = exponent;
     if (kept < kRawDigits && raw[kept] >= '5') {
         // Half up on the decimal string: add one to the last kept digit, carrying through nines.
         int i = kept - 1;
-        while (i >= 0 && form.digits[i] == '9') form.digits[i--] = '0';
+        while (i >= 0 && raw[i] == '9') raw[i--] = '0';
         if (i < 0) {
-            form.digits = "1";
+            raw[0] = '1';
+            kept = 1;
             form.exponent += 1;
         } else {
-            form.digits[i] += 1;
+            raw[i] += 1;
         }
     }
-
-    const auto last = form.digits.find_last_not_of('0');
-    form.digits.erase(last == std::string::npos ? 0 : last + 1);
-    if (form.digits.empty()) form.negative = false;
+    // The digits are made once, without their trailing zeros.
+    while (kept > 0 && raw[kept - 1] == '0') --kept;
+    form.digits.assign(raw, static_cast<std::size_t>(kept));
+    form.negative = kept > 0 && (bits.sign_exponent & kSignBit) != 0;
     return form;
 }
 
