@@ -14,11 +14,14 @@ namespace ledger {
 
 namespace {
 
+// Kept out of line, so that the rounding below stays small enough to be inlined where it is used.
+[[noreturn, gnu::noinline, gnu::cold]] void throw_overflow() { throw EOverflow(); }
+
 // Rounds an extended value to double; a value beyond the double range is an overflow.
-double to_double(Extended value) {
+inline double to_double(Extended value) {
     double rounded = static_cast<double>(value);
     settle(rounded);
-    if (std::isinf(rounded) && !isinf(value)) throw EOverflow();
+    if (std::isinf(rounded) && !isinf(value)) throw_overflow();
     return rounded;
 }
 
