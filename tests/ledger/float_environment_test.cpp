@@ -89,6 +89,7 @@ const ledger::Extended kThird = ledger::read_amount("0.333333333333333333", '.')
 // clang-format off
 const Call kCalls[] = {
     {"reading a number", [] { ledger::read_amount("3.0526315789473686", '.'); }},
+    {"reading digits alone", [] { ledger::read_amount("95", '.'); }},
     {"reading no number", [] { ledger::read_amount("1E4999", '.'); }},
     {"the general format", [] { ledger::general_format(kThird, '.'); }},
     {"the fixed format", [] { ledger::fixed_format(2.675, '.'); }},
