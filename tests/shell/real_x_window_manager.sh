@@ -36,7 +36,7 @@ cleanup() {
 trap cleanup EXIT
 
 : >"$out/display"
-Xvfb -displayfd 5 -screen 0 800x600x24 -nolisten tcp 5>"$out/display" 2>"$out/xvfb.log" &
+Xvfb -displayfd 5 -screen 0 800x600x24 -noreset -nolisten tcp 5>"$out/display" 2>"$out/xvfb.log" &
 xvfb_pid=$!
 wait_for test -s "$out/display" || die "Xvfb did not start: $(cat "$out/xvfb.log")"
 export DISPLAY=":$(head -n1 "$out/display")"

@@ -22,8 +22,8 @@ for tool in Xvfb xdotool xprop; do
 done
 
 . "$(dirname "$0")/../x_server.sh"
-# -noreset: the Xft.dpi setting below must outlive the clients between the runs.
-start_x_server "$out" -screen 0 800x600x24 -noreset
+# The server does not reset between clients, so the Xft.dpi setting below outlives the runs.
+start_x_server "$out" -screen 0 800x600x24
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING
 
 # Whole numbers from a product of decimals: "ratio 1.25 202" prints 252.5 rounded to 253 (awk).
